@@ -1,0 +1,111 @@
+#include "ui/dialog_parts.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace tarvik {
+
+int pointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+QFont dialogFont(int points, bool bold)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pointsToPixels(points));
+    font.setBold(bold);
+    return font;
+}
+
+QPixmap loadPicture(const QString& resource)
+{
+    QPixmap picture;
+    picture.load(resource);
+    return picture;
+}
+
+QPixmap loadGlyph(const QString& resource, bool twoPictures)
+{
+    QImage image(resource);
+    if (image.isNull())
+        return {};
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == transparent)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    if (twoPictures)
+        image = image.copy(0, 0, image.width() / 2, image.height());
+    return QPixmap::fromImage(image);
+}
+
+QFrame* addBevel(QWidget* parent, const QRect& place)
+{
+    auto* bevel = new QFrame(parent);
+    bevel->setFrameShape(QFrame::Box);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(place);
+    return bevel;
+}
+
+QLabel* addIconImage(QWidget* parent, const QWidget* mainWindow, const QRect& place)
+{
+    auto* image = new QLabel(parent);
+    image->setGeometry(place);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (mainWindow)
+        image->setPixmap(mainWindow->windowIcon().pixmap(32, 32));
+    return image;
+}
+
+QPushButton* addGlyphButton(QWidget* parent, const QRect& place, const QPixmap& glyph)
+{
+    auto* button = new QPushButton(parent);
+    button->setGeometry(place);
+    if (!glyph.isNull()) {
+        button->setIcon(QIcon(glyph));
+        button->setIconSize(glyph.size());
+    }
+    return button;
+}
+
+void fixClientSize(QDialog* dialog, int width, int height)
+{
+    dialog->setFixedSize(width, height);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+}  // namespace tarvik
+
+#include "text/dialog_texts.h"
+
+namespace tarvik {
+
+QLabel* addSmallDialogFrame(QDialog* dialog, const QWidget* mainWindow, const QRect& labelPlace)
+{
+    fixClientSize(dialog, 261, 103);
+    dialog->setFont(dialogFont());
+    dialog->setWindowTitle(QString::fromStdString(texts::dialogCaption()));
+    if (mainWindow)
+        dialog->setWindowIcon(mainWindow->windowIcon());
+    addBevel(dialog, QRect(8, 8, 245, 49));
+    addIconImage(dialog, mainWindow, QRect(16, 16, 32, 32));
+    auto* label = new QLabel(dialog);
+    label->setGeometry(labelPlace);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setFont(dialogFont(8, true));
+    return label;
+}
+
+}  // namespace tarvik

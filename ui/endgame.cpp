@@ -1,0 +1,15 @@
+#include "ui/endgame.h"
+
+#include "text/dialog_texts.h"
+#include "ui/dialog_parts.h"
+
+namespace tarvik {
+
+TEndGameDlg::TEndGameDlg(QWidget* mainWindow, const int& tongue)
+    : QuestionDialog(mainWindow, tongue,
+                     Look{QRect(72, 20, 153, 29),
+                          glyphs::kExit, false, 136, glyphs::kCancel, false, ResultCancel, &texts::endGameQuestion})
+{
+}
+
+}  // namespace tarvik

@@ -1,0 +1,15 @@
+#include "ui/giveup.h"
+
+#include "text/dialog_texts.h"
+#include "ui/dialog_parts.h"
+
+namespace tarvik {
+
+TGiveUpDlg::TGiveUpDlg(QWidget* mainWindow, const int& tongue)
+    : QuestionDialog(mainWindow, tongue,
+                     Look{QRect(56, 20, 189, 26),
+                          glyphs::kStart, false, 136, glyphs::kCancel, false, ResultCancel, &texts::giveUpQuestion})
+{
+}
+
+}  // namespace tarvik

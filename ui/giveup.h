@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/question_dialog.h"
+
+namespace tarvik {
+
+// The start-over confirmation: all progress is cleared only on Yes.
+class TGiveUpDlg : public QuestionDialog {
+    Q_OBJECT
+public:
+    TGiveUpDlg(QWidget* mainWindow, const int& tongue);
+};
+
+}  // namespace tarvik

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/question_dialog.h"
+
+namespace tarvik {
+
+// The give-up-plan confirmation: the plan is set up afresh only on Yes; Esc answers No.
+class TRestartDlg : public QuestionDialog {
+    Q_OBJECT
+public:
+    TRestartDlg(QWidget* mainWindow, const int& tongue);
+};
+
+}  // namespace tarvik
