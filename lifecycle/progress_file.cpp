@@ -53,11 +53,11 @@ QString withProgressExtension(const QString& path)
     return stem + QStringLiteral(".tkx");
 }
 
-ProgressFiles::ProgressFiles(ProgressFlags flags, QString& progressPath, const int& tongue, QString programDir,
+ProgressFiles::ProgressFiles(ProgressFlags flags, QString& progressPath, std::function<int()> tongue, QString programDir,
                              ProgressDialogs& dialogs, MessageBoxes& messages, Writer writer)
     : flags_(flags),
       progressPath_(progressPath),
-      tongue_(tongue),
+      tongue_(std::move(tongue)),
       programDir_(std::move(programDir)),
       dialogs_(dialogs),
       messages_(messages),
@@ -69,7 +69,7 @@ void ProgressFiles::readInto(const QString& path)
 {
     std::fill(flags_.begin(), flags_.end(), std::uint8_t{0});
     if (!readProgressFile(path, flags_))
-        messages_.showError(fromUtf8(texts::loadFailureMessage(tongue_, path.toStdString())));
+        messages_.showError(fromUtf8(texts::loadFailureMessage(tongue_(), path.toStdString())));
 }
 
 void ProgressFiles::readAtStartup()
@@ -95,14 +95,14 @@ bool ProgressFiles::saveProgress()
         name = withProgressExtension(*chosen);
         if (!QFileInfo::exists(name))
             break;
-        const auto question = texts::overwriteQuestion(tongue_, fileNameOf(name).toStdString());
+        const auto question = texts::overwriteQuestion(tongue_(), fileNameOf(name).toStdString());
         if (messages_.askYesNo(fromUtf8(question)))
             break;
     }
 
     progressPath_ = name;
     if (!writer_(name, flags_))
-        messages_.showError(fromUtf8(texts::saveFailureMessage(tongue_, fileNameOf(name).toStdString())));
+        messages_.showError(fromUtf8(texts::saveFailureMessage(tongue_(), fileNameOf(name).toStdString())));
     progressPath_ = name;
     return true;
 }

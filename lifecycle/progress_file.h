@@ -31,7 +31,7 @@ class ProgressFiles {
 public:
     using Writer = std::function<bool(const QString&, std::span<const std::uint8_t, kProgressBytes>)>;
 
-    ProgressFiles(ProgressFlags flags, QString& progressPath, const int& tongue, QString programDir,
+    ProgressFiles(ProgressFlags flags, QString& progressPath, std::function<int()> tongue, QString programDir,
                   ProgressDialogs& dialogs, MessageBoxes& messages, Writer writer = writeProgressFile);
 
     // At start-up, after the path has been read from the settings: clears
@@ -51,7 +51,7 @@ private:
 
     ProgressFlags flags_;
     QString& progressPath_;
-    const int& tongue_;
+    std::function<int()> tongue_;
     QString programDir_;
     ProgressDialogs& dialogs_;
     MessageBoxes& messages_;

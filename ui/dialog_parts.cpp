@@ -15,7 +15,11 @@ int pointsToPixels(int points) { return static_cast<int>(std::lround(points * 96
 
 QFont dialogFont(int points, bool bold)
 {
-    QFont font(QStringLiteral("Sans Serif"));
+    // The narrow Helvetica-like faces come closest to the widths the layout
+    // was made for; a wide face would push words past the labels' edges.
+    QFont font;
+    font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);

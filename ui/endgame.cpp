@@ -5,8 +5,8 @@
 
 namespace tarvik {
 
-TEndGameDlg::TEndGameDlg(QWidget* mainWindow, const int& tongue)
-    : QuestionDialog(mainWindow, tongue,
+TEndGameDlg::TEndGameDlg(QWidget* mainWindow, std::function<int()> tongue)
+    : QuestionDialog(mainWindow, std::move(tongue),
                      Look{QRect(72, 20, 153, 29),
                           glyphs::kExit, false, 136, glyphs::kCancel, false, ResultCancel, &texts::endGameQuestion})
 {

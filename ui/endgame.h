@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ui/question_dialog.h"
 
 namespace tarvik {
@@ -8,7 +10,7 @@ namespace tarvik {
 class TEndGameDlg : public QuestionDialog {
     Q_OBJECT
 public:
-    TEndGameDlg(QWidget* mainWindow, const int& tongue);
+    TEndGameDlg(QWidget* mainWindow, std::function<int()> tongue);
 };
 
 }  // namespace tarvik

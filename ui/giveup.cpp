@@ -5,8 +5,8 @@
 
 namespace tarvik {
 
-TGiveUpDlg::TGiveUpDlg(QWidget* mainWindow, const int& tongue)
-    : QuestionDialog(mainWindow, tongue,
+TGiveUpDlg::TGiveUpDlg(QWidget* mainWindow, std::function<int()> tongue)
+    : QuestionDialog(mainWindow, std::move(tongue),
                      Look{QRect(56, 20, 189, 26),
                           glyphs::kStart, false, 136, glyphs::kCancel, false, ResultCancel, &texts::giveUpQuestion})
 {

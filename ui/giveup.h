@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ui/question_dialog.h"
 
 namespace tarvik {
@@ -8,7 +10,7 @@ namespace tarvik {
 class TGiveUpDlg : public QuestionDialog {
     Q_OBJECT
 public:
-    TGiveUpDlg(QWidget* mainWindow, const int& tongue);
+    TGiveUpDlg(QWidget* mainWindow, std::function<int()> tongue);
 };
 
 }  // namespace tarvik

@@ -45,8 +45,8 @@ LinkLabel* addLink(QWidget* parent, const std::string& address, const LinkOpener
 
 }  // namespace
 
-TInfoDialog::TInfoDialog(QWidget* mainWindow, const int& tongue, LinkOpener opener)
-    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(tongue)
+TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<int()> tongue, LinkOpener opener)
+    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(std::move(tongue))
 {
     fixClientSize(this, 309, 322);
     setFont(dialogFont());
@@ -86,10 +86,10 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, const int& tongue, LinkOpener open
 
 void TInfoDialog::setTexts()
 {
-    setWindowTitle(q(texts::infoCaption(tongue_)));
-    memberLabel->setText(q(texts::memberOf(tongue_)));
-    programLabel->setText(q(texts::programNumber(tongue_)));
-    TongBtn->setText(q(texts::infoTongueButton(tongue_)));
+    setWindowTitle(q(texts::infoCaption(tongue_())));
+    memberLabel->setText(q(texts::memberOf(tongue_())));
+    programLabel->setText(q(texts::programNumber(tongue_())));
+    TongBtn->setText(q(texts::infoTongueButton(tongue_())));
 }
 
 void TInfoDialog::showEvent(QShowEvent* event)

@@ -18,7 +18,7 @@ class TTongueDlg;
 class TInfoDialog : public QDialog {
     Q_OBJECT
 public:
-    TInfoDialog(QWidget* mainWindow, const int& tongue, LinkOpener opener = openWithSystem);
+    TInfoDialog(QWidget* mainWindow, std::function<int()> tongue, LinkOpener opener = openWithSystem);
 
     // The language dialog is created after this one, so it is handed in later.
     void setTongueDialog(TTongueDlg* dialog) { tongueDialog_ = dialog; }
@@ -45,7 +45,7 @@ private:
     void setTexts();
 
     QWidget* mainWindow_;
-    const int& tongue_;
+    std::function<int()> tongue_;
     TTongueDlg* tongueDialog_ = nullptr;
     std::function<void()> applyWindowTexts_;
 };

@@ -10,8 +10,8 @@
 
 namespace tarvik {
 
-QuestionDialog::QuestionDialog(QWidget* mainWindow, const int& tongue, const Look& look)
-    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(tongue), look_(look)
+QuestionDialog::QuestionDialog(QWidget* mainWindow, std::function<int()> tongue, const Look& look)
+    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(std::move(tongue)), look_(look)
 {
     label = addSmallDialogFrame(this, mainWindow, look.labelPlace);
     YesBtn = addGlyphButton(this, QRect(40, 68, 77, 27), loadGlyph(look.yesGlyph, look.yesGlyphHasTwoPictures));
@@ -25,9 +25,9 @@ QuestionDialog::QuestionDialog(QWidget* mainWindow, const int& tongue, const Loo
 void QuestionDialog::showEvent(QShowEvent* event)
 {
     centreOnMain(this, mainWindow_);
-    label->setText(QString::fromStdString(look_.question(tongue_)));
-    YesBtn->setText(QString::fromStdString(texts::yesButton(tongue_)));
-    NoBtn->setText(QString::fromStdString(texts::noButton(tongue_)));
+    label->setText(QString::fromStdString(look_.question(tongue_())));
+    YesBtn->setText(QString::fromStdString(texts::yesButton(tongue_())));
+    NoBtn->setText(QString::fromStdString(texts::noButton(tongue_())));
     YesBtn->setFocus();
     QDialog::showEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 #include <QString>
 
@@ -27,7 +29,7 @@ public:
         std::string (*question)(int tongue) = nullptr;
     };
 
-    QuestionDialog(QWidget* mainWindow, const int& tongue, const Look& look);
+    QuestionDialog(QWidget* mainWindow, std::function<int()> tongue, const Look& look);
 
     QLabel* label = nullptr;
     QPushButton* YesBtn = nullptr;
@@ -42,7 +44,7 @@ protected:
 
 private:
     QWidget* mainWindow_;
-    const int& tongue_;
+    std::function<int()> tongue_;
     Look look_;
 };
 

@@ -5,8 +5,8 @@
 
 namespace tarvik {
 
-TRestartDlg::TRestartDlg(QWidget* mainWindow, const int& tongue)
-    : QuestionDialog(mainWindow, tongue,
+TRestartDlg::TRestartDlg(QWidget* mainWindow, std::function<int()> tongue)
+    : QuestionDialog(mainWindow, std::move(tongue),
                      Look{QRect(56, 20, 189, 26),
                           glyphs::kRestart, true, 128, glyphs::kCross, true, ResultNo, &texts::restartQuestion})
 {

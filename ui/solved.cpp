@@ -9,8 +9,8 @@
 
 namespace tarvik {
 
-TSolvedDlg::TSolvedDlg(QWidget* mainWindow, const int& tongue)
-    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(tongue)
+TSolvedDlg::TSolvedDlg(QWidget* mainWindow, std::function<int()> tongue)
+    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(std::move(tongue))
 {
     label = addSmallDialogFrame(this, mainWindow, QRect(60, 28, 181, 17));
     // Here the whole dialog is bold, the button's caption too.
@@ -24,7 +24,7 @@ TSolvedDlg::TSolvedDlg(QWidget* mainWindow, const int& tongue)
 void TSolvedDlg::showEvent(QShowEvent* event)
 {
     centreOnMain(this, mainWindow_);
-    label->setText(QString::fromStdString(texts::solvedText(tongue_)));
+    label->setText(QString::fromStdString(texts::solvedText(tongue_())));
     OKBtn->setFocus();
     QDialog::showEvent(event);
 }

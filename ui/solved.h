@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 class QLabel;
@@ -11,7 +13,7 @@ namespace tarvik {
 class TSolvedDlg : public QDialog {
     Q_OBJECT
 public:
-    TSolvedDlg(QWidget* mainWindow, const int& tongue);
+    TSolvedDlg(QWidget* mainWindow, std::function<int()> tongue);
 
     QLabel* label = nullptr;
     QPushButton* OKBtn = nullptr;
@@ -22,7 +24,7 @@ protected:
 
 private:
     QWidget* mainWindow_;
-    const int& tongue_;
+    std::function<int()> tongue_;
 };
 
 }  // namespace tarvik

@@ -9,8 +9,8 @@
 
 namespace tarvik {
 
-TTongueDlg::TTongueDlg(QWidget* mainWindow, int& tongue)
-    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(tongue)
+TTongueDlg::TTongueDlg(QWidget* mainWindow, std::function<void(int)> setTongue)
+    : QDialog(mainWindow), mainWindow_(mainWindow), setTongue_(std::move(setTongue))
 {
     fixClientSize(this, 320, 91);
     setFont(dialogFont());
@@ -32,13 +32,13 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, int& tongue)
 
 void TTongueDlg::EnglishBtnClick()
 {
-    tongue_ = kTongueEnglish;
+    setTongue_(kTongueEnglish);
     done(ResultOk);
 }
 
 void TTongueDlg::GermanBtnClick()
 {
-    tongue_ = kTongueGerman;
+    setTongue_(kTongueGerman);
     done(ResultOk);
 }
 

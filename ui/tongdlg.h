@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 class QPushButton;
@@ -11,7 +13,7 @@ namespace tarvik {
 class TTongueDlg : public QDialog {
     Q_OBJECT
 public:
-    TTongueDlg(QWidget* mainWindow, int& tongue);
+    TTongueDlg(QWidget* mainWindow, std::function<void(int)> setTongue);
 
     QPushButton* EnglishBtn = nullptr;
     QPushButton* GermanBtn = nullptr;
@@ -25,7 +27,7 @@ protected:
 
 private:
     QWidget* mainWindow_;
-    int& tongue_;
+    std::function<void(int)> setTongue_;
 };
 
 }  // namespace tarvik

@@ -28,8 +28,8 @@ QLabel* addText(QWidget* parent, const QRect& place, int points, const QColor& c
 
 }  // namespace
 
-TWondlg::TWondlg(QWidget* mainWindow, const int& tongue)
-    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(tongue)
+TWondlg::TWondlg(QWidget* mainWindow, std::function<int()> tongue)
+    : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(std::move(tongue))
 {
     fixClientSize(this, 320, 240);
     setFont(dialogFont(8, true));
@@ -58,9 +58,9 @@ TWondlg::TWondlg(QWidget* mainWindow, const int& tongue)
 void TWondlg::showEvent(QShowEvent* event)
 {
     centreOnMain(this, mainWindow_);
-    title->setText(QString::fromStdString(texts::wonTitle(tongue_)));
-    firstText->setText(QString::fromStdString(texts::wonFirstText(tongue_)));
-    secondText->setText(QString::fromStdString(texts::wonSecondText(tongue_)));
+    title->setText(QString::fromStdString(texts::wonTitle(tongue_())));
+    firstText->setText(QString::fromStdString(texts::wonFirstText(tongue_())));
+    secondText->setText(QString::fromStdString(texts::wonSecondText(tongue_())));
     titleShadow->setText(title->text());
     firstShadow->setText(firstText->text());
     secondShadow->setText(secondText->text());

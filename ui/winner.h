@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 class QLabel;
@@ -12,7 +14,7 @@ namespace tarvik {
 class TWondlg : public QDialog {
     Q_OBJECT
 public:
-    TWondlg(QWidget* mainWindow, const int& tongue);
+    TWondlg(QWidget* mainWindow, std::function<int()> tongue);
 
     QLabel* picture = nullptr;
     QLabel* titleShadow = nullptr;
@@ -29,7 +31,7 @@ protected:
 
 private:
     QWidget* mainWindow_;
-    const int& tongue_;
+    std::function<int()> tongue_;
 };
 
 }  // namespace tarvik

@@ -19,7 +19,7 @@ using testing::whenModal;
 
 struct QuestionCase {
     const char* name;
-    std::function<std::unique_ptr<QuestionDialog>(QWidget*, const int&)> make;
+    std::function<std::unique_ptr<QuestionDialog>(QWidget*, std::function<int()>)> make;
     const char* german;
     const char* english;
     int noAnswer;
@@ -29,12 +29,12 @@ struct QuestionCase {
 std::vector<QuestionCase> questionCases()
 {
     return {
-        {"endgame", [](QWidget* m, const int& t) { return std::make_unique<TEndGameDlg>(m, t); },
+        {"endgame", [](QWidget* m, std::function<int()> t) { return std::make_unique<TEndGameDlg>(m, t); },
          "Willst Du wirklich schon aufhören?", "Do you really want to go?", ResultCancel, ResultCancel},
-        {"giveup", [](QWidget* m, const int& t) { return std::make_unique<TGiveUpDlg>(m, t); },
+        {"giveup", [](QWidget* m, std::function<int()> t) { return std::make_unique<TGiveUpDlg>(m, t); },
          "Willst Du das Spiel wirklich von vorne beginnen?", "Do you really want to start at the beginning?",
          ResultCancel, ResultCancel},
-        {"restart", [](QWidget* m, const int& t) { return std::make_unique<TRestartDlg>(m, t); },
+        {"restart", [](QWidget* m, std::function<int()> t) { return std::make_unique<TRestartDlg>(m, t); },
          "Willst Du die Stufe wirklich aufgeben?", "Do you really want to give up the level?", ResultNo, ResultNo},
     };
 }
@@ -48,7 +48,7 @@ protected:
 TEST_F(QuestionDialogs, TextsFollowTheTongueAtEveryShowing)
 {
     for (const auto& c : questionCases()) {
-        auto dialog = c.make(&main, tongue);
+        auto dialog = c.make(&main, [this] { return tongue; });
         for (int t : {-1, 1, 0, 7, 1}) {
             tongue = t;
             dialog->show();
@@ -65,7 +65,7 @@ TEST_F(QuestionDialogs, TextsFollowTheTongueAtEveryShowing)
 TEST_F(QuestionDialogs, OnlyTheFirstButtonAnswersYes)
 {
     for (const auto& c : questionCases()) {
-        auto dialog = c.make(&main, tongue);
+        auto dialog = c.make(&main, [this] { return tongue; });
         whenModal([&](QWidget*) { dialog->YesBtn->click(); });
         EXPECT_EQ(dialog->exec(), ResultYes) << c.name;
         whenModal([&](QWidget*) { dialog->NoBtn->click(); });
@@ -82,7 +82,7 @@ TEST_F(QuestionDialogs, OnlyTheFirstButtonAnswersYes)
 TEST_F(QuestionDialogs, SmallFrameWithBoldQuestionOnly)
 {
     for (const auto& c : questionCases()) {
-        auto dialog = c.make(&main, tongue);
+        auto dialog = c.make(&main, [this] { return tongue; });
         dialog->show();
         EXPECT_EQ(dialog->size(), QSize(261, 103)) << c.name;
         EXPECT_TRUE(dialog->label->font().bold()) << c.name;
@@ -96,7 +96,7 @@ TEST_F(QuestionDialogs, SmallFrameWithBoldQuestionOnly)
 
 TEST_F(QuestionDialogs, SolvedDialogIsBoldThroughoutAndAnswersOk)
 {
-    TSolvedDlg dialog(&main, tongue);
+    TSolvedDlg dialog(&main, [this] { return tongue; });
     tongue = 1;
     dialog.show();
     EXPECT_EQ(dialog.label->text(), "Hurra, geschafft!");

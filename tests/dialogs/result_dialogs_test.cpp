@@ -21,7 +21,7 @@ TEST(WonDialog, EveryTextLiesTwoPixelsUpAndLeftOfItsShadow)
 {
     QWidget main;
     int tongue = 1;
-    TWondlg dialog(&main, tongue);
+    TWondlg dialog(&main, [&] { return tongue; });
     dialog.show();
     EXPECT_EQ(dialog.size(), QSize(320, 240));
     EXPECT_EQ(dialog.title->text(), "Gratulation");
@@ -57,7 +57,7 @@ TEST(TongueDialog, FlagButtonsSetTheTongueAndTheCloseBoxLeavesIt)
 {
     QWidget main;
     int tongue = -1;
-    TTongueDlg dialog(&main, tongue);
+    TTongueDlg dialog(&main, [&](int t) { tongue = t; });
     EXPECT_EQ(dialog.windowTitle(), "Tarvik Atoms3.5");
     EXPECT_EQ(dialog.size(), QSize(320, 91));
     EXPECT_EQ(dialog.EnglishBtn->text(), "I speak english.");
@@ -109,11 +109,13 @@ TEST(InfoDialog, TextsLanguageButtonAndLinks)
     int tongue = 0;
     std::vector<QUrl> opened;
     bool systemCanOpen = true;
-    TInfoDialog info(&main, tongue, [&](const QUrl& url) {
+    TInfoDialog info(
+        &main, [&] { return tongue; },
+        [&](const QUrl& url) {
         opened.push_back(url);
         return systemCanOpen;
     });
-    TTongueDlg tongueDialog(&main, tongue);
+    TTongueDlg tongueDialog(&main, [&](int t) { tongue = t; });
     int applied = 0;
     info.setTongueDialog(&tongueDialog);
     info.setApplyWindowTexts([&] { ++applied; });
@@ -165,7 +167,7 @@ TEST(CentreOnMain, SitsOverTheClientAreaBelowTheCaption)
     main.setGeometry(200, 120, 650, 503);
     main.show();
     int tongue = 0;
-    TTongueDlg dialog(&main, tongue);
+    TTongueDlg dialog(&main, [&](int t) { tongue = t; });
     dialog.show();
     const QPoint expected =
         centreOnMainPosition(main.frameGeometry(), main.height(), dialog.frameGeometry().size());

@@ -81,7 +81,7 @@ protected:
 
     ProgressFiles files(ProgressFiles::Writer writer = writeProgressFile)
     {
-        return ProgressFiles(flags, progressPath, tongue, programDir, dialogs, messages, std::move(writer));
+        return ProgressFiles(flags, progressPath, [this] { return tongue; }, programDir, dialogs, messages, std::move(writer));
     }
 
     QTemporaryDir dir;
