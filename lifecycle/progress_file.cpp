@@ -1,6 +1,6 @@
 #include "lifecycle/progress_file.h"
 
-#include "text/progress_messages.h"
+#include "text/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,7 +69,7 @@ void ProgressFiles::readInto(const QString& path)
 {
     std::fill(flags_.begin(), flags_.end(), std::uint8_t{0});
     if (!readProgressFile(path, flags_))
-        messages_.showError(fromUtf8(texts::loadFailureMessage(tongue_(), path.toStdString())));
+        messages_.showError(fromUtf8(loadFailureMessage(tongue_(), path.toStdString())));
 }
 
 void ProgressFiles::readAtStartup()
@@ -95,14 +95,14 @@ bool ProgressFiles::saveProgress()
         name = withProgressExtension(*chosen);
         if (!QFileInfo::exists(name))
             break;
-        const auto question = texts::overwriteQuestion(tongue_(), fileNameOf(name).toStdString());
+        const auto question = overwriteQuestion(tongue_(), fileNameOf(name).toStdString());
         if (messages_.askYesNo(fromUtf8(question)))
             break;
     }
 
     progressPath_ = name;
     if (!writer_(name, flags_))
-        messages_.showError(fromUtf8(texts::saveFailureMessage(tongue_(), fileNameOf(name).toStdString())));
+        messages_.showError(fromUtf8(saveFailureMessage(tongue_(), fileNameOf(name).toStdString())));
     progressPath_ = name;
     return true;
 }

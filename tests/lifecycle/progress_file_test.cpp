@@ -338,3 +338,20 @@ TEST_F(ProgressFilesTest, UnreadableFileGivesTheLoadMessageInBothTongues)
 
 }  // namespace
 }  // namespace tarvik
+
+#include "text/messages.h"
+
+namespace tarvik {
+namespace {
+
+TEST(WindowCaption, NamesTheProgressFileInTheTongue)
+{
+    EXPECT_EQ(windowCaption(0, false, ""), "Tarvik Atoms V3.5");
+    EXPECT_EQ(windowCaption(1, false, ""), "Tarvik Atoms V3.5");
+    EXPECT_EQ(windowCaption(-1, true, "mine.tkx"), "Tarvik Atoms V3.5 - game mine.tkx");
+    EXPECT_EQ(windowCaption(1, true, "mine.tkx"), "Tarvik Atoms V3.5 - Spiel mine.tkx");
+    EXPECT_EQ(windowCaption(5, true, "Spielstände.tkx"), "Tarvik Atoms V3.5 - game Spielstände.tkx");
+}
+
+}  // namespace
+}  // namespace tarvik
