@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/sound_channel.h"
+
+namespace tarvik {
+namespace {
+
+class RecordingOutput : public SoundOutput {
+public:
+    std::vector<std::string> calls;
+    void play(int wave, bool loop) override { calls.push_back((loop ? "loop " : "play ") + std::to_string(wave)); }
+    void stop() override { calls.push_back("stop"); }
+};
+
+TEST(SoundChannel, ANewCueCutsOffTheOnePlaying)
+{
+    RecordingOutput output;
+    SoundChannel channel(output, [] { return true; });
+    channel.playCue(1);
+    channel.playCue(3);
+    EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "play 1", "stop", "play 3"}));
+}
+
+TEST(SoundChannel, SlideTickLoopsForThePush)
+{
+    RecordingOutput output;
+    SoundChannel channel(output, [] { return true; });
+    channel.startSlideLoop();
+    channel.stopSlideLoop();
+    EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "loop 6", "stop"}));
+}
+
+TEST(SoundChannel, SoundOffMeansNoSoundAtAll)
+{
+    RecordingOutput output;
+    bool on = false;
+    SoundChannel channel(output, [&] { return on; });
+    channel.playCue(2);
+    channel.startSlideLoop();
+    channel.stopSlideLoop();
+    EXPECT_TRUE(output.calls.empty());
+    on = true;
+    channel.playCue(4);
+    EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "play 4"}));
+}
+
+TEST(SoundChannel, OnlyCuesOneToFiveArePlayedAsCues)
+{
+    RecordingOutput output;
+    SoundChannel channel(output, [] { return true; });
+    channel.playCue(0);
+    channel.playCue(6);
+    channel.playCue(-1);
+    EXPECT_TRUE(output.calls.empty());
+}
+
+}  // namespace
+}  // namespace tarvik
