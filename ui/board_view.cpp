@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "core/cell_codes.h"
 #include "ui/images.h"
 
 namespace tarvik {
@@ -16,10 +17,6 @@ QRect sheetTile(int column, int row)
 {
     return QRect(column * kCell, row * kCell, kCell, kCell);
 }
-
-bool isAtomCode(int code) { return code >= 1 && code <= 50; }
-bool isWallCode(int code) { return code >= 128 && code <= 167; }
-bool isOutsideCode(int code) { return code >= 168; }
 
 }  // namespace
 
@@ -71,7 +68,7 @@ void BoardView::boxPaint()
     update();
 }
 
-void BoardView::paintAtomCell(int x, int y, std::int32_t kind)
+void BoardView::paintAtomCell(int x, int y, AtomKind kind)
 {
     drawAtomCell(x, y, kind);
     update(x, y, kCell, kCell);
@@ -136,15 +133,11 @@ void BoardView::drawSlideStep()
     repaint(from.united(from.translated(mx, my)));
 }
 
-void BoardView::flashFrame(int frame)
+void BoardView::paintFlashCell(int column, int row, int frame)
 {
-    for (int c = 0; c < kCells; ++c) {
-        for (int r = 0; r < kCells; ++r) {
-            if (isAtomCode(source_.cell(c, r)))
-                surface_.copyReplace(images_.tileSheet, flashTile(frame), QPoint(c * kCell, r * kCell));
-        }
-    }
-    repaint();
+    const QPoint at(column * kCell, row * kCell);
+    surface_.copyReplace(images_.tileSheet, flashTile(frame), at);
+    repaint(QRect(at, QSize(kCell, kCell)));
 }
 
 void BoardView::paintEvent(QPaintEvent* event)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/ports.h"
 #include "ui/surface.h"
 
 namespace tarvik {
@@ -26,7 +27,7 @@ public:
 // surface. The window system's paint only shows that surface; what is on it
 // changes only through the operations below, so a slide or a hint picture
 // survives an expose.
-class BoardView : public QWidget {
+class BoardView : public QWidget, public BoardCanvas {
 public:
     static constexpr int kCell = 30;
     static constexpr int kCells = 15;
@@ -40,17 +41,18 @@ public:
     // Redraws all 225 cells from the board, column by column, each top to bottom.
     void boxPaint();
     // One cell at pixel (x, y); kind 0 or less paints empty floor.
-    void paintAtomCell(int x, int y, std::int32_t kind);
+    void paintAtomCell(int x, int y, AtomKind kind) override;
     // A wall tile 0..39; a negative tile paints empty floor.
     void paintWallCell(int x, int y, int tile);
 
     // The slide: the picture on screen at (px, py) moves by `step` pixels per call
     // in direction (dx, dy), leaving black floor behind.
-    void beginSlide(int px, int py, int dx, int dy, int step);
+    void beginSlide(int px, int py, int dx, int dy, int step) override;
     void drawSlideStep();
+    void slideStep() override { drawSlideStep(); }
 
-    // Solve-flash frame 0..5 copied over every atom cell, shown at once.
-    void flashFrame(int frame);
+    // Solve-flash frame 0..5 copied over the cell, shown at once.
+    void paintFlashCell(int column, int row, int frame) override;
 
     // Called with board pixels; every mouse button acts alike.
     std::function<void(int x, int y)> onMouseDown;

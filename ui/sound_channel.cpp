@@ -9,12 +9,12 @@
 
 namespace tarvik {
 
-SoundChannel::SoundChannel(SoundOutput& output, std::function<bool()> soundOn)
+SoundChannel::SoundChannel(WaveOutput& output, std::function<bool()> soundOn)
     : output_(output), soundOn_(std::move(soundOn))
 {
 }
 
-void SoundChannel::playCue(int cue)
+void SoundChannel::playWave(int cue)
 {
     if (cue < 1 || cue > 5 || !soundOn())
         return;
@@ -30,7 +30,7 @@ void SoundChannel::startSlideLoop()
     output_.play(kSlideWave, true);
 }
 
-void SoundChannel::stopSlideLoop()
+void SoundChannel::stopSound()
 {
     if (!soundOn())
         return;
@@ -39,13 +39,13 @@ void SoundChannel::stopSlideLoop()
 
 namespace {
 
-class SilentOutput final : public SoundOutput {
+class SilentOutput final : public WaveOutput {
 public:
     void play(int, bool) override {}
     void stop() override {}
 };
 
-class EffectOutput final : public SoundOutput {
+class EffectOutput final : public WaveOutput {
 public:
     EffectOutput()
     {
@@ -80,7 +80,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SoundOutput> makeSystemSoundOutput()
+std::unique_ptr<WaveOutput> makeSystemWaveOutput()
 {
     if (QMediaDevices::audioOutputs().isEmpty())
         return std::make_unique<SilentOutput>();

@@ -165,7 +165,7 @@ TEST_F(BoardDrawing, WallCellWithNegativeTileIsFloor)
     EXPECT_EQ(cellPicture(1, 2), solid(testing::wallColour(9)));
 }
 
-TEST_F(BoardDrawing, FlashCopiesEachFrameOverTheAtomCellsOnly)
+TEST_F(BoardDrawing, FlashFrameReplacesTheCellAndNothingElse)
 {
     board.kinds[1] = 2;
     board.kinds[2] = 5;
@@ -174,7 +174,8 @@ TEST_F(BoardDrawing, FlashCopiesEachFrameOverTheAtomCellsOnly)
     board.set(2, 1, 140);
     view.boxPaint();
     for (int frame = 0; frame < 6; ++frame) {
-        view.flashFrame(frame);
+        view.paintFlashCell(1, 1, frame);
+        view.paintFlashCell(7, 9, frame);
         EXPECT_EQ(cellPicture(1, 1), solid(testing::flashColour(frame)));
         EXPECT_EQ(cellPicture(7, 9), solid(testing::flashColour(frame)));
         EXPECT_EQ(cellPicture(2, 1), solid(testing::wallColour(12)));

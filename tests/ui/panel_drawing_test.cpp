@@ -8,7 +8,7 @@
 #include "test_sheets.h"
 #include "ui/glyph_button.h"
 #include "ui/molecule_view.h"
-#include "ui/name_lines.h"
+#include "ui/name_labels.h"
 #include "ui/plan_number_view.h"
 #include "ui/progress_gauge.h"
 
@@ -128,10 +128,10 @@ TEST(ProgressGauge, RedBarInWholePercentSteps)
     EXPECT_EQ(shot.pixel(145, 9), qRgb(0, 0, 0)) << "no border";
 }
 
-TEST(NameLines, CentredAroundTheSameLineAndShownAsPlainText)
+TEST(NameLabels, CentredAroundTheSameLineAndShownAsPlainText)
 {
     QWidget window;
-    NameLines lines(&window);
+    NameLabels lines(&window);
     lines.show(QStringLiteral("<b>x</b>"), QString(), QStringLiteral("ignored"));
     EXPECT_EQ(lines.label(0)->y(), 193);
     EXPECT_EQ(lines.label(0)->textFormat(), Qt::PlainText);

@@ -8,7 +8,7 @@
 namespace tarvik {
 namespace {
 
-class RecordingOutput : public SoundOutput {
+class RecordingOutput : public WaveOutput {
 public:
     std::vector<std::string> calls;
     void play(int wave, bool loop) override { calls.push_back((loop ? "loop " : "play ") + std::to_string(wave)); }
@@ -19,8 +19,8 @@ TEST(SoundChannel, ANewCueCutsOffTheOnePlaying)
 {
     RecordingOutput output;
     SoundChannel channel(output, [] { return true; });
-    channel.playCue(1);
-    channel.playCue(3);
+    channel.playWave(1);
+    channel.playWave(3);
     EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "play 1", "stop", "play 3"}));
 }
 
@@ -29,7 +29,7 @@ TEST(SoundChannel, SlideTickLoopsForThePush)
     RecordingOutput output;
     SoundChannel channel(output, [] { return true; });
     channel.startSlideLoop();
-    channel.stopSlideLoop();
+    channel.stopSound();
     EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "loop 6", "stop"}));
 }
 
@@ -38,12 +38,12 @@ TEST(SoundChannel, SoundOffMeansNoSoundAtAll)
     RecordingOutput output;
     bool on = false;
     SoundChannel channel(output, [&] { return on; });
-    channel.playCue(2);
+    channel.playWave(2);
     channel.startSlideLoop();
-    channel.stopSlideLoop();
+    channel.stopSound();
     EXPECT_TRUE(output.calls.empty());
     on = true;
-    channel.playCue(4);
+    channel.playWave(4);
     EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "play 4"}));
 }
 
@@ -51,9 +51,9 @@ TEST(SoundChannel, OnlyCuesOneToFiveArePlayedAsCues)
 {
     RecordingOutput output;
     SoundChannel channel(output, [] { return true; });
-    channel.playCue(0);
-    channel.playCue(6);
-    channel.playCue(-1);
+    channel.playWave(0);
+    channel.playWave(6);
+    channel.playWave(-1);
     EXPECT_TRUE(output.calls.empty());
 }
 

@@ -11,13 +11,13 @@ namespace tarvik {
 
 // `lname1`..`lname3`: the molecule's name in up to three lines, centred as a
 // group around y 203 of the window.
-class NameLines {
+class NameLabels {
 public:
     static constexpr int kLeft = 480;
     static constexpr int kWidth = 150;
     static constexpr int kHeight = 20;
 
-    explicit NameLines(QWidget* parent);
+    explicit NameLabels(QWidget* parent);
 
     // Lines after the first empty one are not counted, whatever they hold.
     void show(const QString& line1, const QString& line2, const QString& line3);

@@ -1,4 +1,4 @@
-#include "ui/name_lines.h"
+#include "ui/name_labels.h"
 
 #include <QLabel>
 
@@ -33,7 +33,7 @@ std::array<int, 3> nameLineTops(int count, const std::array<int, 3>& current)
     return tops;
 }
 
-NameLines::NameLines(QWidget* parent)
+NameLabels::NameLabels(QWidget* parent)
 {
     const int initialTops[3] = {173, 193, 213};
     for (int i = 0; i < 3; ++i) {
@@ -45,7 +45,7 @@ NameLines::NameLines(QWidget* parent)
     }
 }
 
-void NameLines::show(const QString& line1, const QString& line2, const QString& line3)
+void NameLabels::show(const QString& line1, const QString& line2, const QString& line3)
 {
     const QString texts[3] = {line1, line2, line3};
     std::array<int, 3> current{};
@@ -62,7 +62,7 @@ void NameLines::show(const QString& line1, const QString& line2, const QString& 
     }
 }
 
-void NameLines::setToolTip(const QString& tip)
+void NameLabels::setToolTip(const QString& tip)
 {
     for (QLabel* label : labels_)
         label->setToolTip(tip);
