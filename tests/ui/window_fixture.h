@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QPoint>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/plan_catalogue.h"
+#include "core/ports.h"
+#include "test_sheets.h"
+#include "ui/main.h"
+#include "ui/pointer.h"
+#include "ui/sound_channel.h"
+
+namespace tarvik::testing {
+
+// Everything the window reaches outside itself, recorded.
+struct Record {
+    std::vector<std::string> waves;
+    std::vector<std::string> dialogs;
+    int pointerHides = 0;
+    int pointerShows = 0;
+};
+
+class RecordingWaves final : public WaveOutput {
+public:
+    explicit RecordingWaves(Record& r) : r_(r) {}
+    void play(int wave, bool loop) override { r_.waves.push_back((loop ? "loop " : "play ") + std::to_string(wave)); }
+    void stop() override {}
+
+private:
+    Record& r_;
+};
+
+// A pointer whose platform may refuse to move it.
+class FakePointer final : public Pointer {
+public:
+    FakePointer(Record& r, bool refusesToMove, QPoint* position) : r_(r), refuses_(refusesToMove), at_(position) {}
+    void hide() override { ++r_.pointerHides; }
+    void show() override { ++r_.pointerShows; }
+    void moveTo(const QPoint& p) override
+    {
+        if (!refuses_)
+            *at_ = p;
+    }
+    QPoint position() const override { return *at_; }
+
+private:
+    Record& r_;
+    bool refuses_;
+    QPoint* at_;
+};
+
+class ScriptedDialogs final : public GameDialogs {
+public:
+    explicit ScriptedDialogs(Record& r) : r_(r) {}
+    bool answer = true;
+    void showSolved() override { r_.dialogs.push_back("solved"); }
+    void showAllSolved() override { r_.dialogs.push_back("all solved"); }
+    bool confirmRestart() override { r_.dialogs.push_back("restart?"); return answer; }
+    bool confirmStartOver() override { r_.dialogs.push_back("start over?"); return answer; }
+
+private:
+    Record& r_;
+};
+
+// Time runs fast: every reading is a second later, so waits end at once.
+class FastClock final : public TickClock {
+public:
+    std::uint32_t ticks() override { return now_ += 1000; }
+
+private:
+    std::uint32_t now_ = 0;
+};
+
+class NoEvents final : public EventPump {
+public:
+    void processPendingEvents() override {}
+};
+
+class FixedRandom final : public RandomSource {
+public:
+    int below(int) override { return 0; }
+};
+
+// Plans 1..count: a wall frame, outside cells in the corner, atom 1 (carbon with a
+// stub to the right) at (2 + n % 5, 3) and atom 2 (hydrogen, stub left) at (9, 3);
+// the molecule is the two side by side.
+PlanCatalogue testCatalogue(int count, const std::string& firstEnglishName = {});
+
+struct WindowOptions {
+    int plans = 20;
+    bool pointerRefuses = false;
+    bool sound = true;
+    int speed = 3;
+    std::string firstEnglishName;  // empty: "plan 1"
+};
+
+// A window on the test sheets with every outside part faked.
+struct TestWindow {
+    explicit TestWindow(const WindowOptions& options = {});
+
+    Record record;
+    QPoint pointerAt;
+    PlanCatalogue catalogue;
+    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<TMainForm> form;
+
+    QImage boardCell(int column, int row);
+    // Board pixels to the screen, where the fake pointer lives.
+    QPoint toScreen(int x, int y) const;
+    void mouseDown(int x, int y);
+    void mouseMove(int x, int y);
+};
+
+}  // namespace tarvik::testing
