@@ -6,6 +6,7 @@
 
 #include "core/plan_catalogue.h"
 #include "text/messages.h"
+#include "text/tongue.h"
 #include "ui/main.h"
 #include "ui/pixel_exact.h"
 #include "ui/screenshot.h"

@@ -20,10 +20,10 @@ QRect sheetTile(int column, int row)
 
 }  // namespace
 
-QRect wallTile(int tile) { return sheetTile(tile % 8, tile / 8); }
-QRect elementTile(int picture) { return sheetTile((picture - 1) % 8, 5 + (picture - 1) / 8); }
-QRect flashTile(int frame) { return sheetTile(frame, 8); }
-QRect bondTile(int bond) { return sheetTile(bond % 8, 9 + bond / 8); }
+QRect wallTileRect(int tile) { return sheetTile(tile % 8, tile / 8); }
+QRect elementTileRect(int picture) { return sheetTile((picture - 1) % 8, 5 + (picture - 1) / 8); }
+QRect flashTileRect(int frame) { return sheetTile(frame, 8); }
+QRect bondTileRect(int bond) { return sheetTile(bond % 8, 9 + bond / 8); }
 
 QRect slideTrailingStrip(int px, int py, int dx, int dy, int step)
 {
@@ -87,11 +87,11 @@ void BoardView::drawAtomCell(int x, int y, std::int32_t kind)
         return;
     const int n = (kind & 255) - 1;
     if (n >= 0 && n < 24)
-        surface_.copyOr(images_.tileSheet, elementTile(n + 1), QPoint(x, y));
+        surface_.copyOr(images_.tileSheet, elementTileRect(n + 1), QPoint(x, y));
     const std::uint32_t bonds = static_cast<std::uint32_t>(kind) >> 8;
     for (int k = 0; k < 16; ++k) {
         if (bonds & (1u << k))
-            surface_.copyOr(images_.tileSheet, bondTile(k), QPoint(x, y));
+            surface_.copyOr(images_.tileSheet, bondTileRect(k), QPoint(x, y));
     }
 }
 
@@ -100,7 +100,7 @@ void BoardView::drawWallCell(int x, int y, int tile)
     if (tile < 0)
         surface_.fillBlack(QRect(x, y, kCell, kCell));
     else
-        surface_.copyReplace(images_.tileSheet, wallTile(tile), QPoint(x, y));
+        surface_.copyReplace(images_.tileSheet, wallTileRect(tile), QPoint(x, y));
 }
 
 void BoardView::paintOutsideCell(int x, int y)
@@ -136,7 +136,7 @@ void BoardView::drawSlideStep()
 void BoardView::paintFlashCell(int column, int row, int frame)
 {
     const QPoint at(column * kCell, row * kCell);
-    surface_.copyReplace(images_.tileSheet, flashTile(frame), at);
+    surface_.copyReplace(images_.tileSheet, flashTileRect(frame), at);
     repaint(QRect(at, QSize(kCell, kCell)));
 }
 

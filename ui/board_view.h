@@ -85,10 +85,10 @@ private:
 };
 
 // The tile sheet's layout.
-QRect wallTile(int tile);          // 0..39
-QRect elementTile(int picture);    // 1..24
-QRect flashTile(int frame);        // 0..5
-QRect bondTile(int bond);          // 0..15
+QRect wallTileRect(int tile);          // 0..39
+QRect elementTileRect(int picture);    // 1..24
+QRect flashTileRect(int frame);        // 0..5
+QRect bondTileRect(int bond);          // 0..15
 // The trailing strip of a slide starting with the picture at (px, py); right and
 // bottom exclusive in the arithmetic, as a QRect of the strip's pixels.
 QRect slideTrailingStrip(int px, int py, int dx, int dy, int step);

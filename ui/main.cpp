@@ -18,6 +18,7 @@
 #include "ui/name_labels.h"
 #include "ui/placeholder_dialogs.h"
 #include "ui/plan_number_view.h"
+#include "ui/plan_scroll_bar.h"
 #include "ui/pointer.h"
 #include "ui/progress_gauge.h"
 #include "ui/sound_channel.h"
@@ -96,13 +97,12 @@ void TMainForm::buildControls()
     sDownBtn_->setObjectName(QStringLiteral("sDownBtn"));
     sDownBtn_->setGeometry(layout::kSDownBtn);
 
-    levelScroll_ = new QScrollBar(Qt::Horizontal, this);
+    levelScroll_ = new PlanScrollBar(this);
     levelScroll_->setObjectName(QStringLiteral("LevelScroll"));
     levelScroll_->setGeometry(layout::kLevelScroll);
     levelScroll_->setRange(1, 1);
     levelScroll_->setSingleStep(1);
     levelScroll_->setPageStep(layout::kPageStep);
-    levelScroll_->setFocusPolicy(Qt::StrongFocus);
 
     sUpBtn_ = new GlyphButton(this, GlyphButton::Look::Raised, loadGlyph(QStringLiteral(":/glyphs/sup.png"), 2));
     sUpBtn_->setObjectName(QStringLiteral("sUpBtn"));

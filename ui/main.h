@@ -7,6 +7,8 @@
 #include "core/game.h"
 #include "core/ports.h"
 #include "ui/images.h"
+#include "ui/pointer.h"
+#include "ui/sound_channel.h"
 
 class QLabel;
 class QScrollBar;
@@ -20,11 +22,9 @@ class MainFormSeams;
 class MoleculeView;
 class NameLabels;
 class PlanNumberView;
-class Pointer;
 class ProgressGauge;
 class SoundChannel;
 class Toolbar;
-class WaveOutput;
 class GameSources;
 
 // What the window is built from. Everything left empty gets the real thing;

@@ -74,8 +74,9 @@ TEST(MainWindowLayout, OnlyThePlanScrollBarTakesTheFocus)
     EXPECT_EQ(scroll.pageStep(), 12);
     EXPECT_NE(scroll.focusPolicy(), Qt::NoFocus);
     for (QWidget* control : w.form->findChildren<QWidget*>()) {
-        if (control != &scroll)
+        if (control != &scroll) {
             EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
+        }
     }
 }
 
@@ -175,9 +176,11 @@ TEST(MainWindowPlanChoice, PageDownOnTheScrollBarMovesTwelvePlans)
     QTest::keyClick(&scroll, Qt::Key_PageDown);
     EXPECT_EQ(w.form->game().currentPlan(), 20) << "held to the last plan";
     QTest::keyClick(&scroll, Qt::Key_Left);
-    EXPECT_EQ(w.form->game().currentPlan(), 19);
+    EXPECT_EQ(w.form->game().currentPlan(), 19) << "left goes back";
     QTest::keyClick(&scroll, Qt::Key_PageUp);
     EXPECT_EQ(w.form->game().currentPlan(), 7);
+    QTest::keyClick(&scroll, Qt::Key_Right);
+    EXPECT_EQ(w.form->game().currentPlan(), 8);
 }
 
 TEST(MainWindowPlay, PushSlidesThePictureToTheCellBeforeTheNextAtom)
