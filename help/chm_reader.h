@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+struct chmFile;
+
+namespace tarvik {
+
+// Read access to a compiled HTML Help file: its objects by path, and the topic a context
+// number is mapped to.
+class ChmReader {
+public:
+    explicit ChmReader(const std::string& path);
+    ~ChmReader();
+    ChmReader(const ChmReader&) = delete;
+    ChmReader& operator=(const ChmReader&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    bool contains(const std::string& objectPath) const;
+    std::optional<std::string> read(const std::string& objectPath) const;
+
+    // The path of the topic mapped to the context number ("/en.htm"); nothing when the
+    // number is not in the map or its topic is not in the file.
+    std::optional<std::string> topicForContext(std::uint32_t context) const;
+
+    // The file's title from its system data; empty when it has none.
+    std::string title() const;
+
+private:
+    std::optional<std::string> existingTopic(std::string recorded) const;
+
+    chmFile* file_ = nullptr;
+};
+
+// The path of the shared library that holds the CHM reader; empty when it cannot be found.
+std::string chmReaderLibraryPath();
+
+}  // namespace tarvik

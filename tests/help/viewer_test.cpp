@@ -1,0 +1,174 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "help/chm_help_control.h"
+#include "help/chm_reader.h"
+#include "help/help_commands.h"
+#include "help/help_integration.h"
+#include "help/help_runtime.h"
+#include "help/hh.h"
+#include "help/environment.h"
+#include "help/hook_help_system.h"
+#include "help/maker_link.h"
+
+namespace tarvik {
+namespace {
+
+std::string builtHelpFile()
+{
+    return (QCoreApplication::applicationDirPath() + "/vrel.chm").toStdString();
+}
+
+TEST(ChmReader, FindsBothRulesByContextNumberInTheBuiltFile)
+{
+    ChmReader reader(builtHelpFile());
+    ASSERT_TRUE(reader.isOpen()) << builtHelpFile();
+    const auto german = reader.topicForContext(1);
+    const auto english = reader.topicForContext(2);
+    ASSERT_TRUE(german);
+    ASSERT_TRUE(english);
+    EXPECT_EQ(*german, "/de.htm");
+    EXPECT_EQ(*english, "/en.htm");
+    EXPECT_FALSE(reader.topicForContext(3));
+    EXPECT_THAT(*reader.read(*german), ::testing::HasSubstr("Ein Atom aufnehmen"));
+    EXPECT_THAT(*reader.read(*english), ::testing::HasSubstr("Picking up an atom"));
+    for (const char* picture : {"/pickup.png", "/push.png", "/molecule.png"})
+        EXPECT_TRUE(reader.contains(picture)) << picture;
+    EXPECT_EQ(reader.title(), "Tarvik Atoms");
+}
+
+TEST(ChmReader, MissingFileIsNotOpen)
+{
+    ChmReader reader("/no/such/vrel.chm");
+    EXPECT_FALSE(reader.isOpen());
+    EXPECT_FALSE(reader.topicForContext(1));
+    EXPECT_FALSE(reader.read("/en.htm"));
+}
+
+TEST(ChmHelpControl, LocationsSplitIntoFileAndTopic)
+{
+    EXPECT_EQ(helpFileOfLocation("mk:@MSITStore:/a b/vrel.chm::/en.htm>main"), "/a b/vrel.chm");
+    EXPECT_EQ(topicOfLocation("ms-its:/x/vrel.chm::/en.htm>main"), "/en.htm");
+    EXPECT_EQ(helpFileOfLocation("/x/vrel.chm"), "/x/vrel.chm");
+    EXPECT_EQ(topicOfLocation("/x/vrel.chm"), "");
+}
+
+TEST(ChmHelpControl, ShowsTopicsWithPicturesAndClosesEveryWindow)
+{
+    const std::string file = builtHelpFile();
+    auto* first = static_cast<HelpViewer*>(ChmHelpControl::HtmlHelpA(nullptr, file.c_str(), HH_HELP_CONTEXT, 2));
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->parentWidget(), nullptr);
+    EXPECT_EQ(first->source().path(), "/en.htm");
+    EXPECT_THAT(first->toPlainText().toStdString(), ::testing::HasSubstr("Pushing an atom"));
+    const QVariant picture = first->document()->resource(QTextDocument::ImageResource, QUrl("chm:/push.png"));
+    EXPECT_TRUE(picture.isValid());
+
+    // A second request for the same file reuses the window and turns to the other topic.
+    auto* again = static_cast<HelpViewer*>(ChmHelpControl::HtmlHelpA(nullptr, file.c_str(), HH_HELP_CONTEXT, 1));
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(again->source().path(), "/de.htm");
+    EXPECT_THAT(again->toPlainText().toStdString(), ::testing::HasSubstr("Ein Atom schieben"));
+
+    // An unmapped number or a missing file opens a window with a note, not a crash.
+    auto* missing = static_cast<HelpViewer*>(ChmHelpControl::HtmlHelpA(nullptr, "/no/such.chm", HH_HELP_CONTEXT, 1));
+    ASSERT_NE(missing, nullptr);
+    EXPECT_THAT(missing->toPlainText().toStdString(), ::testing::HasSubstr("could not be opened"));
+    EXPECT_EQ(ChmHelpControl::openViewers().size(), 2);
+
+    ChmHelpControl::HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ChmHelpControl::openViewers().isEmpty());
+}
+
+TEST(HelpIntegration, RulesOpenInTheViewerAndCloseWithTheGame)
+{
+    std::vector<std::string> messages;
+    {
+        HelpIntegrationScope scope;
+        ASSERT_TRUE(helpRuntime().env.hhInstalled);
+        helpRuntime().messageBox = [&](const std::string& text, unsigned) {
+            messages.push_back(text);
+            return 1;
+        };
+        HelpHookHolder holder;
+        const QString dir = QCoreApplication::applicationDirPath() + "/";
+        holder.create(dir.toStdString());
+
+        rules(0);
+        auto viewers = ChmHelpControl::openViewers();
+        ASSERT_EQ(viewers.size(), 1);
+        EXPECT_EQ(viewers[0]->source().path(), "/en.htm");
+        rules(1);
+        viewers = ChmHelpControl::openViewers();
+        ASSERT_EQ(viewers.size(), 1);
+        EXPECT_EQ(viewers[0]->source().path(), "/de.htm");
+
+        holder.closeAtExit();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(ChmHelpControl::openViewers().isEmpty());
+        EXPECT_FALSE(holder.installed());
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(helpRuntime().platform);
+}
+
+TEST(HelpIntegration, WithoutTheReaderTheRulesReportNotInstalled)
+{
+    auto platform = makeSystemPlatform(std::nullopt);
+    HelpRuntime& rt = helpRuntime();
+    rt.platform = platform.get();
+    std::vector<std::string> messages;
+    rt.messageBox = [&](const std::string& text, unsigned) {
+        messages.push_back(text);
+        return 1;
+    };
+    LoadHelpControl(rt);
+    rt.env = detectHelpEnvironment(*platform);
+    EXPECT_FALSE(rt.env.hhInstalled);
+    {
+        THookHelpSystem hook("vrel.chm", "", 0);
+        rules(1);
+    }
+    EXPECT_THAT(messages, ::testing::ElementsAre("MS Html Help is not installed on this PC."));
+    EXPECT_TRUE(ChmHelpControl::openViewers().isEmpty());
+    rt = HelpRuntime{};
+}
+
+TEST(MakerLink, AFailureSwitchesTheLinkOffSilently)
+{
+    std::vector<QUrl> opened;
+    bool succeed = true;
+    MakerLink link(MakerLink::defaultAddress(), [&](const QUrl& url) {
+        opened.push_back(url);
+        return succeed;
+    });
+    EXPECT_EQ(link.address().host(), "tarvik-games.example.org");
+    link.TarvikBtnClick();
+    link.TarvikBtnClick();
+    EXPECT_TRUE(link.enabled());
+    succeed = false;
+    link.TarvikBtnClick();
+    EXPECT_FALSE(link.enabled());
+    succeed = true;
+    link.TarvikBtnClick();
+    EXPECT_EQ(opened.size(), 3u);
+}
+
+}  // namespace
+}  // namespace tarvik
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}
