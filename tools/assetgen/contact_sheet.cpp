@@ -118,7 +118,7 @@ void waveform(QPainter& p, int x, int y, int w, int h, int cue) {
 }  // namespace
 
 QImage contactSheet() {
-    QImage sheet = opaqueImage(1560, 1900, kPaper);
+    QImage sheet = opaqueImage(1640, 1900, kPaper);
     QPainter p;
     beginSmooth(p, sheet);
     caption(p, 10, 26, QStringLiteral("Tarvik Atoms: every picture and sound"), 18);
@@ -151,7 +151,7 @@ QImage contactSheet() {
     int gx = rx, rowHeight = 0;
     for (const NamedGlyph& g : glyphs()) {
         const int w = g.image.width() * 3, h = g.image.height() * 3;
-        if (gx + w > 1550) {
+        if (gx + w > 1630) {
             gx = rx;
             y += rowHeight + 22;
             rowHeight = 0;
@@ -186,7 +186,7 @@ QImage contactSheet() {
         const int sy = y + (cue - 1) * 80;
         const CueFormat f = kCueFormats[static_cast<size_t>(cue - 1)];
         caption(p, 700, sy, QStringLiteral("%1: %2 samples @ %3 Hz").arg(QLatin1String(names[cue - 1])).arg(f.samples).arg(f.rate), 11);
-        waveform(p, 700, sy + 6, 840, 56, cue);
+        waveform(p, 700, sy + 6, 920, 56, cue);
     }
     p.end();
     return sheet;

@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tarvik::assetgen {
@@ -26,25 +27,27 @@ void sparkle(QPainter& p, QPointF c, double size, QColor colour) {
     p.drawPath(star);
 }
 
-// A chequered floor seen in perspective, sampled four times per pixel.
+// A chequered floor seen in perspective, sampled sixteen times per pixel
+// so that the far rows blend instead of flickering.
 void perspectiveFloor(QImage& image, int horizon, int from) {
-    const QColor a(150, 40, 60), b(230, 190, 110), fog(60, 25, 80);
+    const QColor a(140, 35, 60), b(225, 185, 105), fog(70, 30, 90);
+    const int n = 4;
     for (int y = from; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             double r = 0, g = 0, bl = 0;
-            for (int s = 0; s < 4; ++s) {
-                const double sx = x + 0.25 + 0.5 * (s % 2), sy = y + 0.25 + 0.5 * (s / 2);
+            for (int s = 0; s < n * n; ++s) {
+                const double sx = x + (s % n + 0.5) / n, sy = y + (s / n + 0.5) / n;
                 const double depth = 900.0 / (sy - horizon);
-                const double u = (sx - image.width() / 2.0) * depth / 60.0;
-                const double v = depth / 1.6;
+                const double u = (sx - image.width() / 2.0) * depth / 170.0;
+                const double v = depth / 2.6;
                 const bool dark = (static_cast<int>(std::floor(u)) + static_cast<int>(std::floor(v))) % 2 != 0;
-                const QColor c = mix(dark ? a : b, fog, std::clamp((depth - 12.0) / 30.0, 0.0, 0.85));
+                const QColor c = mix(dark ? a : b, fog, std::clamp((depth - 9.0) / 16.0, 0.0, 0.8));
                 r += c.red();
                 g += c.green();
                 bl += c.blue();
             }
-            line[x] = qRgb(static_cast<int>(r / 4), static_cast<int>(g / 4), static_cast<int>(bl / 4));
+            line[x] = qRgb(static_cast<int>(r / (n * n)), static_cast<int>(g / (n * n)), static_cast<int>(bl / (n * n)));
         }
     }
 }
@@ -70,7 +73,7 @@ void cartoon(QPainter& p, const QRectF& area) {
         p.setPen(QPen(QColor(230, 232, 240), 2.6, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(a, b);
     };
-    const QPointF left(22, 44), middle(50, 34), right(78, 46);
+    const QPointF left(17, 46), middle(50, 33), right(83, 46);
     bond(left, middle);
     bond(middle, right);
     auto face = [&p](QPointF c, double r, QColor colour, double look) {
@@ -98,10 +101,7 @@ void cartoon(QPainter& p, const QRectF& area) {
     face(left, 12, QColor(40, 185, 60), 1.0);
     face(right, 12, QColor(45, 100, 235), -1.0);
     face(middle, 16, QColor(225, 45, 35), 0.0);
-    // Waving arms of the outer two, and a few sparkles of joy.
-    p.setPen(QPen(QColor(40, 40, 50), 1.6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(11, 40), QPointF(4, 30));
-    p.drawLine(QPointF(89, 42), QPointF(96, 32));
+    // A few sparkles of joy.
     sparkle(p, QPointF(30, 14), 4.5, QColor(255, 240, 120));
     sparkle(p, QPointF(73, 18), 3.5, QColor(255, 255, 255));
     sparkle(p, QPointF(90, 64), 3.0, QColor(255, 240, 120));
@@ -139,38 +139,66 @@ QImage testTube() {
         p.drawEllipse(at, 0.7, 0.7);
     }
     const double cx = 156.0;
-    // Shadow, foot and holder of the trophy.
+    // Shadow and stepped foot of the trophy.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 110));
-    p.drawEllipse(QPointF(cx + 6, 206), 44, 10);
-    p.setBrush(goldAcross(cx - 36, cx + 36));
-    p.drawRect(QRectF(cx - 36, 192, 72, 8));
-    p.drawEllipse(QPointF(cx, 200), 36, 8);
-    p.setBrush(QColor(255, 230, 140));
-    p.drawEllipse(QPointF(cx, 192), 36, 8);
-    p.setBrush(goldAcross(cx - 30, cx + 30));
-    p.drawEllipse(QPointF(cx, 192), 31, 6);
-    p.setBrush(goldAcross(cx - 4, cx + 4));
-    p.drawRect(QRectF(cx - 4, 168, 8, 24));
-    // The tube itself, rounded at the bottom.
+    p.drawEllipse(QPointF(cx + 8, 212), 46, 10);
+    for (const auto& step : {std::array<double, 3>{205, 40, 8}, std::array<double, 3>{196, 30, 6}}) {
+        p.setBrush(goldAcross(cx - step[1], cx + step[1]));
+        p.drawRect(QRectF(cx - step[1], step[0] - step[2], 2 * step[1], step[2]));
+        p.drawEllipse(QPointF(cx, step[0]), step[1], step[1] * 0.22);
+        p.setBrush(QColor(255, 228, 130));
+        p.drawEllipse(QPointF(cx, step[0] - step[2]), step[1], step[1] * 0.22);
+    }
+    // Two thin legs carry the ring that holds the tube.
+    p.setBrush(goldAcross(cx - 24, cx + 24));
+    p.drawRect(QRectF(cx - 22, 150, 3, 40));
+    p.drawRect(QRectF(cx + 19, 150, 3, 40));
+
+    const double left = cx - 16, right = cx + 16, top = 30, bottomCentre = 168;
     QPainterPath tube;
-    tube.moveTo(cx - 14, 34);
-    tube.lineTo(cx - 14, 160);
-    tube.arcTo(QRectF(cx - 14, 146, 28, 28), 180, 180);
-    tube.lineTo(cx + 14, 34);
+    tube.moveTo(left, top);
+    tube.lineTo(left, bottomCentre);
+    tube.arcTo(QRectF(left, bottomCentre - 16, 32, 32), 180, 180);
+    tube.lineTo(right, top);
     tube.closeSubpath();
-    p.setPen(QPen(QColor(90, 50, 0), 1.2));
-    p.setBrush(goldAcross(cx - 14, cx + 14));
+    // Clear glass with a golden brew up to a meniscus.
+    QLinearGradient glass(QPointF(left, 0), QPointF(right, 0));
+    glass.setColorAt(0.0, QColor(120, 110, 150, 170));
+    glass.setColorAt(0.3, QColor(235, 235, 255, 120));
+    glass.setColorAt(1.0, QColor(60, 50, 90, 170));
+    p.setBrush(glass);
     p.drawPath(tube);
-    // Rim and the holder ring around the tube.
-    p.setBrush(goldAcross(cx - 18, cx + 18));
-    p.drawRoundedRect(QRectF(cx - 18, 28, 36, 8), 3, 3);
-    p.drawRoundedRect(QRectF(cx - 17, 128, 34, 7), 3, 3);
-    p.setPen(QPen(QColor(255, 255, 230, 220), 3.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(cx - 8, 42), QPointF(cx - 8, 122));
-    p.drawLine(QPointF(cx - 8, 140), QPointF(cx - 8, 158));
+    const double surface = 72;
+    p.save();
+    p.setClipPath(tube);
+    p.setBrush(goldAcross(left, right));
+    p.drawRect(QRectF(left, surface, 32, 200));
+    p.setBrush(QColor(255, 240, 170));
+    p.drawEllipse(QPointF(cx, surface), 16, 3.5);
+    // Bubbles rising through the brew.
+    for (const auto& b : {std::array<double, 3>{cx - 6, 150, 2.6}, std::array<double, 3>{cx + 5, 128, 2.0},
+                          std::array<double, 3>{cx - 3, 104, 2.4}, std::array<double, 3>{cx + 6, 88, 1.6}}) {
+        p.setBrush(QColor(255, 250, 210, 200));
+        p.drawEllipse(QPointF(b[0], b[1]), b[2], b[2]);
+    }
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 245, 200), 1.4));
+    p.drawPath(tube);
+    // Graduation marks and a long highlight on the glass.
+    p.setPen(QPen(QColor(120, 70, 0, 200), 1.0));
+    for (int i = 0; i < 5; ++i) p.drawLine(QPointF(right - 9, 92 + 14 * i), QPointF(right - 3, 92 + 14 * i));
+    p.setPen(QPen(QColor(255, 255, 255, 210), 3.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(left + 6, top + 10), QPointF(left + 6, bottomCentre));
+    // The lip of the tube and the holding ring.
+    p.setPen(QPen(QColor(90, 50, 0), 1.0));
+    p.setBrush(QColor(235, 235, 250, 200));
+    p.drawRoundedRect(QRectF(left - 3, top - 4, 38, 7), 3, 3);
+    p.setBrush(goldAcross(left - 7, right + 7));
+    p.drawRoundedRect(QRectF(left - 7, 146, 46, 8), 3, 3);
     // The golden brew bubbling over.
-    const double bubbles[][3] = {{cx - 4, 20, 4.0}, {cx + 6, 10, 3.0}, {cx - 1, 3, 2.2}, {cx + 9, 22, 2.4}};
+    const double bubbles[][3] = {{cx - 4, 18, 4.0}, {cx + 6, 8, 3.0}, {cx - 1, 2, 2.0}, {cx + 10, 20, 2.4}};
     for (const auto& b : bubbles) {
         QRadialGradient g(QPointF(b[0] - b[2] * 0.4, b[1] - b[2] * 0.4), b[2] * 1.3);
         g.setColorAt(0.0, QColor(255, 255, 220));

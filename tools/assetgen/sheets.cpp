@@ -61,8 +61,8 @@ QImage digitCell(int digit) {
     QImage layer = clearImage(w, h);
     QPainter glowPainter;
     beginSmooth(glowPainter, layer);
-    glowPainter.setPen(QPen(QColor(255, 90, 0), 2.5));
-    glowPainter.setBrush(QColor(255, 120, 0));
+    glowPainter.setPen(QPen(QColor(255, 90, 0, 170), 2.0));
+    glowPainter.setBrush(QColor(255, 110, 0, 170));
     glowPainter.drawPath(path);
     glowPainter.end();
     const QImage glow = blurred(layer, 2);

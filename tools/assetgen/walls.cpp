@@ -235,13 +235,41 @@ void pipeBlock(QPainter& painter, int variant) {
     rivet(painter, QPointF(kC, kC), QColor(150, 156, 168), 2.0);
 }
 
+// A plus-shaped block, bevelled along its whole outline so that the two
+// arms read as one piece.
 void cross(QPainter& painter, QColor base) {
     painter.fillRect(QRectF(0, 0, kCell, kCell), QColor(0, 0, 0));
-    const double arm = 14;
-    framedBlock(painter, QRectF(kC - arm / 2, 0, arm, kCell), base, 2);
-    framedBlock(painter, QRectF(0, kC - arm / 2, kCell, arm), base, 2);
-    // Join the two arms where they overlap, keeping the bevel on the outside.
-    metalFace(painter, QRectF(kC - arm / 2 + 2, kC - arm / 2 + 2, arm - 4, arm - 4), base);
+    const double a = kC - 7, b = kC + 7, e = kCell;  // arm from a to b
+    QPainterPath shape;
+    shape.addRect(QRectF(a, 0, b - a, e));
+    shape.addRect(QRectF(0, a, e, b - a));
+    shape.setFillRule(Qt::WindingFill);
+    shape = shape.simplified();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipPath(shape);
+    metalFace(painter, QRectF(0, 0, kCell, kCell), base);
+    const int width = 2;
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < width; ++i) {
+        const QColor light = shade(base, 1.55 - 0.25 * i), dark = shade(base, 0.45 + 0.15 * i);
+        // Edges facing up or left catch the light; those facing down or right are in shadow.
+        painter.setBrush(light);
+        painter.drawRect(QRectF(a, i, b - a, 1));           // top of the upper arm
+        painter.drawRect(QRectF(i, a, 1, b - a));           // left of the left arm
+        painter.drawRect(QRectF(0, a + i, a + 1, 1));       // top of the left arm
+        painter.drawRect(QRectF(b, a + i, e - b, 1));       // top of the right arm
+        painter.drawRect(QRectF(a + i, 0, 1, a + 1));       // left of the upper arm
+        painter.drawRect(QRectF(a + i, b, 1, e - b));       // left of the lower arm
+        painter.setBrush(dark);
+        painter.drawRect(QRectF(a + 1, e - 1 - i, b - a - 1, 1));  // bottom of the lower arm
+        painter.drawRect(QRectF(e - 1 - i, a + 1, 1, b - a - 1));  // right of the right arm
+        painter.drawRect(QRectF(1, b - 1 - i, a, 1));              // bottom of the left arm
+        painter.drawRect(QRectF(b - 1, b - 1 - i, e - b + 1, 1));  // bottom of the right arm
+        painter.drawRect(QRectF(b - 1 - i, 1, 1, a));              // right of the upper arm
+        painter.drawRect(QRectF(b - 1 - i, b - 1, 1, e - b + 1));  // right of the lower arm
+    }
+    painter.restore();
 }
 
 void lamp(QPainter& painter, QColor glow, bool lit) {
