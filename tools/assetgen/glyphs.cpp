@@ -139,8 +139,8 @@ void loudspeaker(QPainter& p) {
     p.setBrush(g);
     p.drawPolygon(cone);
     p.setBrush(Qt::NoBrush);
-    p.setPen(outlinePen(QColor(225, 30, 20), 1.4));
-    for (double r : {2.6, 5.0}) p.drawArc(QRectF(9.3 - r, 8 - r, 2 * r, 2 * r), -50 * 16, 100 * 16);
+    p.setPen(outlinePen(QColor(225, 25, 15), 1.8));
+    for (double r : {2.8, 5.4}) p.drawArc(QRectF(9.0 - r, 8 - r, 2 * r, 2 * r), -55 * 16, 110 * 16);
 }
 
 void bulb(QPainter& p) {
@@ -235,8 +235,8 @@ void mascot(QPainter& p) {
     const QPointF c(13.0, 10.5);
     // An orbit behind the head ...
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(40, 90, 220), 1.3));
-    p.drawEllipse(c, 12.0, 4.0);
+    p.setPen(QPen(QColor(40, 90, 220), 1.8));
+    p.drawEllipse(c, 11.8, 4.2);
     // ... the head ...
     QRadialGradient face(c, 8.0, c - QPointF(2.5, 3.0));
     face.setColorAt(0.0, QColor(255, 240, 170));

@@ -118,7 +118,12 @@ std::vector<double> render(int cue, int rate, int count) {
 std::vector<std::uint8_t> cueSamples(int cue) {
     if (cue < 1 || cue > static_cast<int>(kCueFormats.size())) return {};
     const CueFormat format = kCueFormats[static_cast<size_t>(cue - 1)];
-    const std::vector<double> wave = render(cue, format.rate, format.samples);
+    std::vector<double> wave = render(cue, format.rate, format.samples);
+    // Every cue peaks at the same level, so that none drowns out another.
+    double peak = 0.0;
+    for (double v : wave) peak = std::max(peak, std::abs(v));
+    if (peak > 0.0)
+        for (double& v : wave) v *= 0.85 / peak;
     std::vector<std::uint8_t> samples(wave.size());
     std::transform(wave.begin(), wave.end(), samples.begin(), [](double v) {
         return static_cast<std::uint8_t>(std::clamp(static_cast<int>(std::lround(128.0 + 127.0 * v)), 0, 255));
