@@ -72,17 +72,16 @@ void bomb(QPainter& p) {
     p.drawEllipse(spark, 1.1, 1.1);
 }
 
+// A U-turn: out along the top, round the bend and back along the bottom.
 void turningArrow(QPainter& p) {
-    const QPointF c(9.0, 9.5);
-    const double r = 5.3;
-    QPainterPath arc;
-    arc.arcMoveTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 20);
-    arc.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 20, 270);
-    outlinedStroke(p, arc, QColor(40, 185, 60), 2.8);
-    // Head at the upper end, pointing back the way the arc came.
-    const QPointF tip = c + QPointF(r * std::cos(20 * M_PI / 180), -r * std::sin(20 * M_PI / 180));
+    QPainterPath turn;
+    turn.moveTo(2.5, 4.8);
+    turn.lineTo(10.5, 4.8);
+    turn.arcTo(QRectF(6.0, 4.8, 9.0, 9.0), 90, -180);
+    turn.lineTo(7.0, 13.8);
+    outlinedStroke(p, turn, QColor(40, 185, 60), 2.8);
     QPolygonF head;
-    head << tip + QPointF(-4.3, -1.0) << tip + QPointF(3.2, -2.2) << tip + QPointF(1.0, 4.6);
+    head << QPointF(1.6, 13.8) << QPointF(7.6, 9.4) << QPointF(7.6, 18.2 - 0.4);
     p.setPen(outlinePen(QColor(15, 70, 20), 1.0));
     p.setBrush(QColor(60, 205, 80));
     p.drawPolygon(head);
