@@ -483,7 +483,7 @@ QImage windowIcon() {
             p.setPen(outlinePen(QColor(225, 228, 236), 2.4));
             p.drawLine(a, b);
         };
-        const QPointF carbon(12.5, 17.5), hydrogen(25.0, 7.0), oxygen(24.5, 25.5), other(4.5, 6.0);
+        const QPointF carbon(12.5, 17.5), hydrogen(26.2, 6.0), oxygen(25.8, 26.0), other(5.0, 5.2);
         bond(carbon, hydrogen);
         bond(carbon, oxygen);
         bond(carbon, other);
@@ -495,10 +495,10 @@ QImage windowIcon() {
             centredText(p, c + QPointF(0.2, 0.4), QString::fromLatin1(letter), boldFont(r * 1.25),
                         QColor(255, 255, 255), shade(colour, 0.3), 1.4);
         };
-        atom(other, 4.2, QColor(40, 185, 60), "H");
-        atom(hydrogen, 4.8, QColor(40, 185, 60), "H");
-        atom(oxygen, 5.4, QColor(45, 95, 235), "O");
-        atom(carbon, 8.0, QColor(220, 40, 35), "C");
+        atom(other, 4.3, QColor(40, 185, 60), "H");
+        atom(hydrogen, 4.6, QColor(40, 185, 60), "H");
+        atom(oxygen, 5.2, QColor(45, 95, 235), "O");
+        atom(carbon, 7.4, QColor(220, 40, 35), "C");
     });
 }
 
