@@ -63,20 +63,21 @@ QImage sampleBoard() {
         int bonds;    // bond mask
         bool outside;
     };
+    auto wall = [](int col, int row, int tile) { return Cell{col, row, tile, 0, 0, false}; };
+    auto atom = [](int col, int row, int picture, int bonds) { return Cell{col, row, -1, picture, bonds, false}; };
+    auto outside = [](int col, int row) { return Cell{col, row, -1, 0, 0, true}; };
+    auto bit = [](int k) { return 1 << k; };
     const Cell cells[] = {
-        {0, 0, 0, 0, 0, false},   {1, 0, 3, 0, 0, false},   {2, 0, 5, 0, 0, false},  {3, 0, 10, 0, 0, false},
-        {4, 0, 16, 0, 0, false},  {5, 0, 0, 0, 0, true},    {6, 0, 0, 0, 0, true},   {0, 1, 30, 0, 0, false},
-        {1, 1, 25, 0, 0, false},  {2, 1, 34, 0, 0, false},  {3, 1, 29, 0, 0, false}, {4, 1, 37, 0, 0, false},
-        {5, 1, 38, 0, 0, false},  {6, 1, 0, 0, 0, true},    {0, 2, 26, 0, 0, false}, {2, 2, 31, 0, 0, false},
-        {3, 2, 26, 0, 0, false},  {0, 3, -1, 1, 1 << 0, false},
-        {1, 3, -1, 3, (1 << 4) | (1 << 8) | (1 << 6) | (1 << 7), false},
-        {2, 3, -1, 2, 1 << 10, false},
-        {1, 4, -1, 9, 0, false},  {1, 5, -1, 4, 1 << 2, false},
-        {2, 4, -1, 21, 1 << 3, false},
-        {3, 4, -1, 6, 1 << 12, false}, {4, 4, -1, 24, 1 << 14, false},
-        {4, 3, -1, 8, 0, false}, {5, 2, -1, 5, 1 << 5, false},
-        {3, 5, -1, 20, 0, false}, {4, 5, -1, 11, 0, false}, {5, 5, -1, 22, 0, false}, {6, 5, -1, 23, 0, false},
-        {5, 4, 39, 0, 0, false}, {6, 4, 36, 0, 0, false}, {6, 2, -1, 12, 0, false}, {6, 3, -1, 16, 0, false},
+        wall(0, 0, 0), wall(1, 0, 3), wall(2, 0, 5), wall(3, 0, 10), wall(4, 0, 16), wall(5, 0, 21), wall(6, 0, 23),
+        wall(0, 1, 30), wall(1, 1, 25), wall(2, 1, 25), wall(3, 1, 25), wall(4, 1, 29),
+        atom(5, 1, 5, bit(12)), atom(6, 1, 24, bit(14)),
+        wall(0, 2, 26), atom(1, 2, 1, bit(0)), atom(2, 2, 3, bit(4) | bit(8) | bit(6) | bit(7)),
+        atom(3, 2, 2, bit(10)), wall(4, 2, 26), outside(5, 2), outside(6, 2),
+        wall(0, 3, 26), atom(1, 3, 11, 0), atom(2, 3, 9, 0), atom(3, 3, 21, bit(3)), wall(4, 3, 26),
+        wall(5, 3, 37), outside(6, 3),
+        wall(0, 4, 26), atom(1, 4, 22, bit(0)), atom(2, 4, 4, bit(2) | bit(4)), atom(3, 4, 20, 0), wall(4, 4, 26),
+        wall(5, 4, 38), outside(6, 4),
+        wall(0, 5, 27), wall(1, 5, 25), wall(2, 5, 25), wall(3, 5, 25), wall(4, 5, 28), wall(5, 5, 39), outside(6, 5),
     };
     const QImage sheet = tileSheet();
     const QImage back = backdrop();
