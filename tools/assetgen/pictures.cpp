@@ -30,7 +30,7 @@ void sparkle(QPainter& p, QPointF c, double size, QColor colour) {
 // A chequered floor seen in perspective, sampled sixteen times per pixel
 // so that the far rows blend instead of flickering.
 void perspectiveFloor(QImage& image, int horizon, int from) {
-    const QColor a(140, 35, 60), b(225, 185, 105), fog(70, 30, 90);
+    const QColor a(125, 30, 55), b(200, 160, 95), fog(70, 30, 90);
     const int n = 4;
     for (int y = from; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
