@@ -1,5 +1,6 @@
 #include "ui/glyph_button.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace tarvik {
@@ -49,6 +50,40 @@ void GlyphButton::leaveEvent(QEvent* event)
     hovered_ = false;
     update();
     QAbstractButton::leaveEvent(event);
+}
+
+namespace {
+
+// The same event as if the left button had been used.
+QMouseEvent asLeftButton(const QMouseEvent& event)
+{
+    const Qt::MouseButtons held = event.buttons() ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons();
+    return QMouseEvent(event.type(), event.position(), event.scenePosition(), event.globalPosition(),
+                       Qt::LeftButton, held, event.modifiers());
+}
+
+}  // namespace
+
+void GlyphButton::mousePressEvent(QMouseEvent* event)
+{
+    if (anyButton_ && event->button() != Qt::LeftButton) {
+        QMouseEvent left = asLeftButton(*event);
+        QAbstractButton::mousePressEvent(&left);
+        event->setAccepted(left.isAccepted());
+        return;
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void GlyphButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (anyButton_ && event->button() != Qt::LeftButton) {
+        QMouseEvent left = asLeftButton(*event);
+        QAbstractButton::mouseReleaseEvent(&left);
+        event->setAccepted(left.isAccepted());
+        return;
+    }
+    QAbstractButton::mouseReleaseEvent(event);
 }
 
 void GlyphButton::paintEvent(QPaintEvent*)

@@ -22,17 +22,22 @@ public:
     GlyphButton(QWidget* parent, Look look, const QPixmap& glyph, std::optional<int> glyphLeft = std::nullopt);
 
     const QPixmap& glyph() const { return glyph_; }
+    // Pressed and released by any mouse button, not only the left one.
+    void setAnyMouseButton(bool any) { anyButton_ = any; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     Look look_;
     QPixmap glyph_;
     std::optional<int> glyphLeft_;
     bool hovered_ = false;
+    bool anyButton_ = false;
 };
 
 }  // namespace tarvik

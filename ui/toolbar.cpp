@@ -46,6 +46,8 @@ Toolbar::Toolbar(QWidget* parent) : QFrame(parent)
     infoBtn = makeButton(this, {"InfoBtn", ":/glyphs/info.png", 1, 588, 25, 2});
     tarvikBtn = makeButton(this, {"TarvikBtn", ":/glyphs/tarvik.png", 1, 616, 29, std::nullopt});
 
+    // The hint is held with whichever mouse button the player likes.
+    tipBtn->setAnyMouseButton(true);
     soundBtn->setCheckable(true);
     soundBtn->setChecked(true);
 }

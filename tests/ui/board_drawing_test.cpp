@@ -232,7 +232,10 @@ TEST_P(SlideDrawing, OneStepMovesThePictureBySpeedPixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, SlideDrawing,
-                         ::testing::Values(SlideCase{2, 15}, SlideCase{3, 10}, SlideCase{5, 6}, SlideCase{10, 3}));
+                         ::testing::Values(SlideCase{2, 15}, SlideCase{3, 10}, SlideCase{5, 6}, SlideCase{10, 3}),
+                         [](const ::testing::TestParamInfo<SlideCase>& info) {
+                             return "speed" + std::to_string(info.param.speed);
+                         });
 
 TEST(SlideStrip, TrailingStripIsTheEdgeTheAtomLeaves)
 {

@@ -285,6 +285,13 @@ TEST(MainWindowHint, ShownWhileTheButtonIsHeldAndGoneOnRelease)
 
     QTest::mouseRelease(w.form->toolbar().tipBtn, Qt::LeftButton);
     EXPECT_EQ(w.form->box().surface().image(), before);
+
+    // Any mouse button holds it.
+    QTest::mousePress(w.form->toolbar().tipBtn, Qt::RightButton);
+    EXPECT_EQ(w.boardCell(1, 1), expectedAtomCell(w.form->images(), kCarbonRight));
+    QTest::mouseRelease(w.form->toolbar().tipBtn, Qt::RightButton);
+    EXPECT_EQ(w.form->box().surface().image(), before);
+    EXPECT_EQ(w.record.waves, (std::vector<std::string>{"play 4", "play 4"}));
 }
 
 TEST(MainWindowPlanChoice, StartOverAndRestartAskFirst)
