@@ -2,6 +2,8 @@
 
 #include "ui/surface.h"
 
+#include "assets/asset_paths.h"
+
 namespace tarvik {
 
 namespace {
@@ -20,10 +22,11 @@ QImage loadSheet(const char* path, int width, int height)
 
 Images Images::fromResources()
 {
-    return fromPictures(loadSheet(":/images/tilesheet.png", 240, 330),
-                        loadSheet(":/images/previewsheet.png", 120, 75),
-                        loadSheet(":/images/digitstrip.png", 360, 39),
-                        loadSheet(":/images/backdrop.png", 650, 470));
+    assets::ensureLoaded();
+    return fromPictures(loadSheet(assets::tileSheet, 240, 330),
+                        loadSheet(assets::previewSheet, 120, 75),
+                        loadSheet(assets::digitStrip, 360, 39),
+                        loadSheet(assets::backdrop, 650, 470));
 }
 
 Images Images::fromPictures(const QImage& tiles, const QImage& preview, const QImage& digits,

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "assets/asset_paths.h"
 #include "text/window_texts.h"
 #include "ui/board_pointer.h"
 #include "ui/board_view.h"
@@ -47,7 +48,7 @@ TMainForm::TMainForm(const PlanCatalogue& catalogue, int speed, MainFormParts pa
     }
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvik Atoms"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    setWindowIcon(QIcon(QString::fromLatin1(assets::icon)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
@@ -93,7 +94,7 @@ void TMainForm::buildControls()
     levelbox_->setObjectName(QStringLiteral("levelbox"));
     levelbox_->move(layout::kLevelBox.topLeft());
 
-    sDownBtn_ = new GlyphButton(this, GlyphButton::Look::Raised, loadGlyph(QStringLiteral(":/glyphs/sdown.png"), 2));
+    sDownBtn_ = new GlyphButton(this, GlyphButton::Look::Raised, loadGlyph(QString::fromLatin1(assets::glyphSdown), 2));
     sDownBtn_->setObjectName(QStringLiteral("sDownBtn"));
     sDownBtn_->setGeometry(layout::kSDownBtn);
 
@@ -104,7 +105,7 @@ void TMainForm::buildControls()
     levelScroll_->setSingleStep(1);
     levelScroll_->setPageStep(layout::kPageStep);
 
-    sUpBtn_ = new GlyphButton(this, GlyphButton::Look::Raised, loadGlyph(QStringLiteral(":/glyphs/sup.png"), 2));
+    sUpBtn_ = new GlyphButton(this, GlyphButton::Look::Raised, loadGlyph(QString::fromLatin1(assets::glyphSup), 2));
     sUpBtn_->setObjectName(QStringLiteral("sUpBtn"));
     sUpBtn_->setGeometry(layout::kSUpBtn);
 
@@ -176,7 +177,7 @@ void TMainForm::startWithPlan(int level)
         levelScroll_->setValue(game_->currentPlan());
     }
     applyWindowTexts();
-    game_->updateProgress();
+    FormPaint();
 }
 
 bool TMainForm::soundOn() const

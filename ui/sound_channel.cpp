@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "assets/asset_paths.h"
+
 namespace tarvik {
 
 SoundChannel::SoundChannel(WaveOutput& output, std::function<bool()> soundOn)
@@ -52,7 +54,7 @@ public:
         for (int i = 0; i < 6; ++i) {
             auto& effect = effects_[i];
             effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl(QStringLiteral("qrc:/sounds/cue%1.wav").arg(i + 1)));
+            effect->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(assets::cues[i])));
         }
     }
 

@@ -2,6 +2,8 @@
 
 #include "ui/glyph_button.h"
 
+#include "assets/asset_paths.h"
+
 namespace tarvik {
 
 namespace {
@@ -34,17 +36,17 @@ Toolbar::Toolbar(QWidget* parent) : QFrame(parent)
     setAutoFillBackground(true);
     setGeometry(0, 0, 650, kHeight);
 
-    startBtn = makeButton(this, {"StartBtn", ":/glyphs/start.png", 1, 4, 25, 3});
-    restartBtn = makeButton(this, {"RestartBtn", ":/glyphs/restart.png", 2, 32, 25, 3});
-    loadBtn = makeButton(this, {"LoadBtn", ":/glyphs/load.png", 2, 60, 25, std::nullopt});
-    saveBtn = makeButton(this, {"SaveBtn", ":/glyphs/save.png", 2, 88, 25, std::nullopt});
-    soundBtn = makeButton(this, {"SoundBtn", ":/glyphs/sound.png", 2, 116, 25, std::nullopt});
-    tipBtn = makeButton(this, {"TipBtn", ":/glyphs/tip.png", 2, 144, 25, std::nullopt});
-    exitBtn = makeButton(this, {"ExitBtn", ":/glyphs/exit.png", 1, 172, 25, 2});
-    tongueBtn = makeButton(this, {"TongueBtn", ":/glyphs/tongue.png", 1, 532, 25, std::nullopt});
-    rulesBtn = makeButton(this, {"RulesBtn", ":/glyphs/rules.png", 1, 560, 25, 2});
-    infoBtn = makeButton(this, {"InfoBtn", ":/glyphs/info.png", 1, 588, 25, 2});
-    tarvikBtn = makeButton(this, {"TarvikBtn", ":/glyphs/tarvik.png", 1, 616, 29, std::nullopt});
+    startBtn = makeButton(this, {"StartBtn", assets::glyphStart, 1, 4, 25, 3});
+    restartBtn = makeButton(this, {"RestartBtn", assets::glyphRestart, 2, 32, 25, 3});
+    loadBtn = makeButton(this, {"LoadBtn", assets::glyphLoad, 2, 60, 25, std::nullopt});
+    saveBtn = makeButton(this, {"SaveBtn", assets::glyphSave, 2, 88, 25, std::nullopt});
+    soundBtn = makeButton(this, {"SoundBtn", assets::glyphSound, 2, 116, 25, std::nullopt});
+    tipBtn = makeButton(this, {"TipBtn", assets::glyphTip, 2, 144, 25, std::nullopt});
+    exitBtn = makeButton(this, {"ExitBtn", assets::glyphExit, 1, 172, 25, 2});
+    tongueBtn = makeButton(this, {"TongueBtn", assets::glyphTongue, 1, 532, 25, std::nullopt});
+    rulesBtn = makeButton(this, {"RulesBtn", assets::glyphRules, 1, 560, 25, 2});
+    infoBtn = makeButton(this, {"InfoBtn", assets::glyphInfo, 1, 588, 25, 2});
+    tarvikBtn = makeButton(this, {"TarvikBtn", assets::glyphTarvik, 1, 616, 29, std::nullopt});
 
     // The hint is held with whichever mouse button the player likes.
     tipBtn->setAnyMouseButton(true);

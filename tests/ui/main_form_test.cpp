@@ -379,3 +379,28 @@ TEST(MainWindowSeams, ToolbarCommandsReachTheProgramAndClosingAsksFirst)
 
 }  // namespace
 }  // namespace tarvik
+
+namespace tarvik {
+namespace {
+
+TEST(MainWindowLayout, EveryButtonShowsItsGlyphAtItsSize)
+{
+    TestWindow w;
+    Toolbar& t = w.form->toolbar();
+    const std::pair<GlyphButton*, QSize> glyphs[] = {
+        {t.startBtn, {18, 18}},  {t.restartBtn, {18, 18}}, {t.loadBtn, {18, 18}},  {t.saveBtn, {18, 18}},
+        {t.soundBtn, {16, 16}},  {t.tipBtn, {18, 18}},     {t.exitBtn, {18, 18}},  {t.tongueBtn, {15, 15}},
+        {t.rulesBtn, {18, 18}},  {t.infoBtn, {18, 18}},    {t.tarvikBtn, {26, 20}}, {&w.form->sDownBtn(), {15, 15}},
+        {&w.form->sUpBtn(), {15, 15}},
+    };
+    for (const auto& [button, size] : glyphs) {
+        EXPECT_FALSE(button->glyph().isNull()) << button->objectName().toStdString();
+        EXPECT_EQ(button->glyph().size(), size) << button->objectName().toStdString();
+        // The bottom-left corner is the transparent colour, so it must be see-through.
+        EXPECT_EQ(qAlpha(button->glyph().toImage().pixel(0, size.height() - 1)), 0)
+            << button->objectName().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace tarvik
