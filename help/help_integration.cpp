@@ -1,11 +1,13 @@
 #include "help/help_integration.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include "help/chm_help_control.h"
 #include "help/hh.h"
 #include "help/hh_funcs.h"
+#include "help/environment.h"
 
 namespace tarvik {
 
@@ -54,15 +56,39 @@ HelpIntegrationScope::~HelpIntegrationScope()
     systemPlatform().reset();
 }
 
-void HelpHookHolder::create(const std::string& programDir)
+GameHelp::GameHelp(const QString& makerAddress, MakerLink::Opener opener)
+    : maker_(QUrl(makerAddress), std::move(opener))
+{
+}
+
+void GameHelp::FormCreate(const std::string& programDir)
 {
     hook_ = std::make_unique<THookHelpSystem>(programDir + kHelpFileName, "", kModeViewer);
 }
 
-void HelpHookHolder::closeAtExit()
+void GameHelp::rules(int tongue)
+{
+    tarvik::rules(tongue);
+}
+
+void GameHelp::FormClose()
 {
     hook_.reset();
     CloseAllHelpWindows();
+}
+
+std::string programDirectory()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString() + kPathSeparator;
+}
+
+QStringList withoutDebugSwitches(const QStringList& arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i)
+        if (i == 0 || !isDebugSwitch(arguments[i].toStdString()))
+            kept.append(arguments[i]);
+    return kept;
 }
 
 }  // namespace tarvik

@@ -97,23 +97,22 @@ TEST(HelpIntegration, RulesOpenInTheViewerAndCloseWithTheGame)
             messages.push_back(text);
             return 1;
         };
-        HelpHookHolder holder;
-        const QString dir = QCoreApplication::applicationDirPath() + "/";
-        holder.create(dir.toStdString());
+        GameHelp help;
+        help.FormCreate(programDirectory());
 
-        rules(0);
+        help.rules(0);
         auto viewers = ChmHelpControl::openViewers();
         ASSERT_EQ(viewers.size(), 1);
         EXPECT_EQ(viewers[0]->source().path(), "/en.htm");
-        rules(1);
+        help.rules(1);
         viewers = ChmHelpControl::openViewers();
         ASSERT_EQ(viewers.size(), 1);
         EXPECT_EQ(viewers[0]->source().path(), "/de.htm");
 
-        holder.closeAtExit();
+        help.FormClose();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(ChmHelpControl::openViewers().isEmpty());
-        EXPECT_FALSE(holder.installed());
+        EXPECT_FALSE(help.hooked());
     }
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(helpRuntime().platform);
@@ -139,6 +138,13 @@ TEST(HelpIntegration, WithoutTheReaderTheRulesReportNotInstalled)
     EXPECT_THAT(messages, ::testing::ElementsAre("MS Html Help is not installed on this PC."));
     EXPECT_TRUE(ChmHelpControl::openViewers().isEmpty());
     rt = HelpRuntime{};
+}
+
+TEST(HelpIntegration, DebugSwitchesAreKeptFromTheOptionParser)
+{
+    EXPECT_EQ(withoutDebugSwitches({"prog", "-DEBUG", "--screenshot", "a.png", "/debug", "debug"}),
+              QStringList({"prog", "--screenshot", "a.png", "debug"}));
+    EXPECT_EQ(withoutDebugSwitches({"-debug"}), QStringList({"-debug"}));  // the program itself
 }
 
 TEST(MakerLink, AFailureSwitchesTheLinkOffSilently)
