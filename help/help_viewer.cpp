@@ -1,5 +1,6 @@
 #include "help/help_viewer.h"
 
+#include <QDesktopServices>
 #include <QImage>
 #include <QTextDocument>
 
@@ -16,7 +17,15 @@ HelpViewer::HelpViewer(const QString& helpFile)
       reader_(std::make_unique<ChmReader>(helpFile.toStdString()))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setOpenExternalLinks(true);
+    // Links inside the file turn the page; anything else goes to the system's browser.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        const QUrl target = source().resolved(link);
+        if (target.scheme() == QLatin1String(kScheme))
+            setSource(target, QTextDocument::HtmlResource);
+        else
+            QDesktopServices::openUrl(target);
+    });
     resize(660, 560);
     const QString fileTitle = QString::fromStdString(reader_->title());
     setWindowTitle(fileTitle.isEmpty() ? helpFile : fileTitle);

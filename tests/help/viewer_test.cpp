@@ -70,6 +70,12 @@ TEST(ChmHelpControl, ShowsTopicsWithPicturesAndClosesEveryWindow)
     const QVariant picture = first->document()->resource(QTextDocument::ImageResource, QUrl("chm:/push.png"));
     EXPECT_TRUE(picture.isValid());
 
+    // Links between the topics stay inside the file.
+    Q_EMIT first->anchorClicked(QUrl("de.htm"));
+    EXPECT_EQ(first->source().path(), "/de.htm");
+    Q_EMIT first->anchorClicked(QUrl("en.htm"));
+    EXPECT_EQ(first->source().path(), "/en.htm");
+
     // A second request for the same file reuses the window and turns to the other topic.
     auto* again = static_cast<HelpViewer*>(ChmHelpControl::HtmlHelpA(nullptr, file.c_str(), HH_HELP_CONTEXT, 1));
     EXPECT_EQ(again, first);
