@@ -4,7 +4,7 @@ file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 file(GLOB sources ${SOURCE_DIR}/help/*.cpp)
 # The viewer stand-in is for systems without the control; Windows has its own.
-list(FILTER sources EXCLUDE REGEX "/(chm_reader|chm_help_control|help_viewer|help_integration|maker_link)\\.cpp$")
+list(FILTER sources EXCLUDE REGEX "/(chm_reader|chm_help_control|help_viewer|help_integration|maker_link|game_help_hooks)\\.cpp$")
 file(WRITE ${WORK_DIR}/probe.cpp [=[
 #include "help/hh.h"
 #include "help/hh_funcs.h"
