@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+
+#include "core/board_play.h"
+#include "core/quiet_ports.h"
+#include "generator.h"
+#include "solver.h"
+#include "solver_record.h"
+
+using namespace tarvik::plans;
+
+namespace {
+
+using Board = std::array<std::uint8_t, 225>;
+
+// A room of the given size with walls round it, top-left floor cell (1,1).
+Board room(int w, int h) {
+    Board b{};
+    b.fill(168);
+    for (int y = 0; y <= h + 1; ++y)
+        for (int x = 0; x <= w + 1; ++x) b[static_cast<std::size_t>(y * 15 + x)] = (x == 0 || y == 0 || x == w + 1 || y == h + 1) ? 153 : 0;
+    return b;
+}
+
+Puzzle moleculePuzzle(const char* notation, Board board, int ox, int oy) {
+    auto layout = *layOutMolecule(*parseMolecule(notation));
+    Puzzle p;
+    p.molWidth = layout.width;
+    p.molHeight = layout.height;
+    p.molecule = layout.atoms;
+    for (std::size_t i = 0; i < layout.atoms.size(); ++i) {
+        board[static_cast<std::size_t>((oy + layout.atoms[i].row) * 15 + ox + layout.atoms[i].col)] = static_cast<std::uint8_t>(i + 1);
+        p.kinds[i + 1] = layout.atoms[i].kind;
+    }
+    p.board = board;
+    return p;
+}
+
+// Plain breadth-first search over whole boards: the reference.
+int breadthFirst(const Puzzle& p, std::size_t cap = 400000) {
+    if (moleculeComplete(p, p.board)) return 0;
+    std::set<Board> seen{p.board};
+    std::vector<Board> frontier{p.board};
+    for (int depth = 1; !frontier.empty(); ++depth) {
+        std::vector<Board> next;
+        for (const Board& b : frontier)
+            for (int c = 0; c < 225; ++c) {
+                if (b[static_cast<std::size_t>(c)] < 1 || b[static_cast<std::size_t>(c)] > 50) continue;
+                for (int d = 0; d < 4; ++d) {
+                    Board n = b;
+                    if (!pushAtom(n, c % 15, c / 15, d)) continue;
+                    // Atoms of one kind are interchangeable: compare kinds, not numbers.
+                    Board key = n;
+                    for (auto& v : key)
+                        if (v >= 1 && v <= 50) v = static_cast<std::uint8_t>(1 + (std::find(p.kinds.begin() + 1, p.kinds.end(), p.kinds[v]) - (p.kinds.begin() + 1)));
+                    if (!seen.insert(key).second) continue;
+                    if (moleculeComplete(p, n)) return depth;
+                    next.push_back(n);
+                }
+            }
+        if (seen.size() > cap) return -2;
+        frontier.swap(next);
+    }
+    return -1;
+}
+
+int replayLength(const Puzzle& p, const std::vector<SolveMove>& moves) {
+    Board b = p.board;
+    for (const SolveMove& m : moves)
+        if (!pushAtom(b, m.col, m.row, m.dir)) return -1;
+    return moleculeComplete(p, b) ? static_cast<int>(moves.size()) : -1;
+}
+
+}  // namespace
+
+TEST(SolverOptimality, AgreesWithBreadthFirstSearchOnSmallPlans) {
+    std::mt19937 rng(2024);
+    const char* molecules[] = {"O", "HH", "N", "CO", "O=C=O", "C#N", "OO"};
+    int compared = 0;
+    for (int round = 0; round < 40; ++round) {
+        Board board = room(5 + static_cast<int>(rng() % 3), 4 + static_cast<int>(rng() % 3));
+        for (int k = 0; k < 3; ++k) {
+            int x = 2 + static_cast<int>(rng() % 4), y = 2 + static_cast<int>(rng() % 3);
+            board[static_cast<std::size_t>(y * 15 + x)] = 150;
+        }
+        Puzzle p = moleculePuzzle(molecules[round % 7], board, 1, 1);
+        bool clash = false;  // the walls may sit where the molecule was put
+        for (const LaidAtom& a : p.molecule) clash |= board[static_cast<std::size_t>((1 + a.row) * 15 + 1 + a.col)] != 0;
+        if (clash) continue;
+        scatterAtoms(p.board, 3 + round % 6, rng);
+        int reference = breadthFirst(p);
+        if (reference == -2) continue;
+        SolveResult r = solvePuzzle(p);
+        ASSERT_EQ(r.status, SolveStatus::Solved) << "round " << round;
+        EXPECT_EQ(static_cast<int>(r.moves.size()), reference) << "round " << round;
+        EXPECT_EQ(replayLength(p, r.moves), reference) << "round " << round;
+        ++compared;
+    }
+    EXPECT_GE(compared, 25);
+}
+
+TEST(SolverOptimality, EstimateNeverExceedsTheTrueDistance) {
+    std::mt19937 rng(77);
+    for (int round = 0; round < 20; ++round) {
+        Puzzle p = moleculePuzzle(round % 2 ? "CCO" : "C=O", room(7, 6), 2, 2);
+        scatterAtoms(p.board, 2 + round % 5, rng);
+        SolveResult r = solvePuzzle(p);
+        ASSERT_EQ(r.status, SolveStatus::Solved);
+        // Along the optimal path the estimate stays at or below the moves left.
+        Board b = p.board;
+        for (std::size_t i = 0; i <= r.moves.size(); ++i) {
+            int left = static_cast<int>(r.moves.size() - i);
+            int h = estimateMoves(p, b);
+            EXPECT_GE(h, 0);
+            EXPECT_LE(h, left) << "round " << round << " step " << i;
+            if (i < r.moves.size()) pushAtom(b, r.moves[i].col, r.moves[i].row, r.moves[i].dir);
+        }
+    }
+}
+
+TEST(SolverOutcomes, UnsolvableAndUnknown) {
+    // The right-hand hydrogen sits in a pocket; the cell its partner needs is a wall.
+    Board board = room(6, 5);
+    for (int c : {1 * 15 + 4, 1 * 15 + 6, 2 * 15 + 5}) board[static_cast<std::size_t>(c)] = 150;
+    Puzzle p = moleculePuzzle("HH", board, 1, 4);
+    for (auto& c : p.board)
+        if (c == 2) c = 0;
+    p.board[1 * 15 + 5] = 2;
+    EXPECT_EQ(solvePuzzle(p).status, SolveStatus::Unsolvable);
+
+    // A kind the molecule needs is missing from the board.
+    Puzzle missing = moleculePuzzle("O", room(5, 5), 1, 1);
+    for (auto& c : missing.board)
+        if (c == 1) c = 0;
+    EXPECT_EQ(solvePuzzle(missing).status, SolveStatus::Unsolvable);
+
+    // A real search cut short by its state limit.
+    std::mt19937 rng(5);
+    Puzzle hard = moleculePuzzle("C1=CC=CC=C1", room(11, 11), 4, 4);
+    scatterAtoms(hard.board, 30, rng);
+    SolveResult r = solvePuzzle(hard, SolveLimits{60.0, 50});
+    EXPECT_EQ(r.status, SolveStatus::Unknown);
+    EXPECT_TRUE(r.moves.empty());
+}
+
+TEST(SolverOutcomes, InterchangeableAtomsMayTakeEachOthersPlaces) {
+    auto layout = *layOutMolecule(*parseMolecule("HH"));
+    ASSERT_EQ(layout.width, 2);  // left and right hydrogen
+    Puzzle p;
+    p.molWidth = layout.width;
+    p.molHeight = layout.height;
+    p.molecule = layout.atoms;
+    p.board = room(7, 3);
+    int left = layout.atoms[0].col == 0 ? 0 : 1;
+    p.kinds[1] = layout.atoms[static_cast<std::size_t>(left)].kind;
+    p.kinds[2] = layout.atoms[static_cast<std::size_t>(1 - left)].kind;
+    p.kinds[3] = p.kinds[1];  // a spare left-hand hydrogen
+    p.board[1 * 15 + 1] = 1;
+    p.board[2 * 15 + 4] = 2;
+    p.board[2 * 15 + 1] = 3;  // one push right brings it beside atom 2
+    SolveResult r = solvePuzzle(p);
+    ASSERT_EQ(r.status, SolveStatus::Solved);
+    EXPECT_EQ(r.moves.size(), 1u);
+    EXPECT_EQ(breadthFirst(p), 1);
+    EXPECT_EQ(r.moves[0], (SolveMove{1, 2, Right}));
+}
+
+TEST(SolverMoveRule, PushMatchesTheCoreSlide) {
+    std::mt19937 rng(99);
+    for (int round = 0; round < 300; ++round) {
+        tarvik::PlanRecord record;
+        for (auto& c : record.board) {
+            int r = static_cast<int>(rng() % 10);
+            c = r < 6 ? 0 : r < 8 ? static_cast<std::uint8_t>(1 + rng() % 50) : static_cast<std::uint8_t>(51 + rng() % 205);
+        }
+        for (int n = 1; n <= 50; ++n) record.atomKind[static_cast<std::size_t>(n)] = 1 | (1 << 8);
+        int col = static_cast<int>(rng() % 15), row = static_cast<int>(rng() % 15);
+        record.board[static_cast<std::size_t>(row * 15 + col)] = 7;
+        int dir = static_cast<int>(rng() % 4);
+        Board mine = record.board;
+        pushAtom(mine, col, row, dir);
+        tarvik::QuietPorts quiet;
+        tarvik::BoardPlay play(quiet.ports(), 10);
+        play.setUp(record);
+        int x = col * 30 + 15, y = row * 30 + 15;
+        ASSERT_EQ(play.mouseDown(x, y), tarvik::BoardPlay::DownResult::PickedUp);
+        static constexpr int dx[] = {-1, 1, 0, 0}, dy[] = {0, 0, -1, 1};
+        play.mouseMove(x + 30 * dx[dir], y + 30 * dy[dir]);
+        EXPECT_EQ(play.plan().board, mine) << "round " << round;
+    }
+}
+
+TEST(SolverMoveRule, SolutionsReplayThroughTheCore) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 10; ++round) {
+        GenerateSpec spec;
+        spec.board.shape = static_cast<BoardShape>(round % static_cast<int>(BoardShape::Count));
+        spec.board.width = spec.board.height = 9;
+        spec.scatterMoves = 6;
+        spec.minMoves = 1;
+        spec.maxMoves = 6;
+        auto plan = generatePlan(*layOutMolecule(*parseMolecule("CC=O")), spec, rng);
+        ASSERT_TRUE(plan);
+        tarvik::PlanRecord record;
+        record.board = plan->puzzle.board;
+        record.molWidth = static_cast<std::uint8_t>(plan->puzzle.molWidth);
+        record.molHeight = static_cast<std::uint8_t>(plan->puzzle.molHeight);
+        for (std::size_t i = 0; i < plan->puzzle.molecule.size(); ++i) {
+            record.atomCol[i + 1] = static_cast<std::uint8_t>(plan->puzzle.molecule[i].col);
+            record.atomRow[i + 1] = static_cast<std::uint8_t>(plan->puzzle.molecule[i].row);
+            record.atomKind[i + 1] = plan->puzzle.molecule[i].kind;
+        }
+        EXPECT_EQ(replayThroughCore(record, plan->solution), "") << "round " << round;
+        EXPECT_TRUE(strictPlanProblems(record).empty());
+        // One move short, or one more, is caught.
+        auto shorter = plan->solution;
+        shorter.pop_back();
+        EXPECT_NE(replayThroughCore(record, shorter), "");
+        auto longer = plan->solution;
+        longer.push_back(longer.back());
+        EXPECT_NE(replayThroughCore(record, longer), "");
+    }
+}
