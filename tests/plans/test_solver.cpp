@@ -205,6 +205,8 @@ TEST(SolverMoveRule, SolutionsReplayThroughTheCore) {
         auto plan = generatePlan(*layOutMolecule(*parseMolecule("CC=O")), spec, rng);
         ASSERT_TRUE(plan);
         tarvik::PlanRecord record;
+        record.englishName[0].setText("Acetaldehyde");
+        record.germanName[0].setText("Acetaldehyd");
         record.board = plan->puzzle.board;
         record.molWidth = static_cast<std::uint8_t>(plan->puzzle.molWidth);
         record.molHeight = static_cast<std::uint8_t>(plan->puzzle.molHeight);

@@ -74,7 +74,10 @@ TEST(ShippedPlans, StubsMeetTheirPartners)
                     << source.title << ": slot " << k << " bond " << b;
             }
             const int expected[] = {0, 1, 2, 4, 3, 2, 1};
-            EXPECT_EQ(valence, expected[atomPicture(kind)]) << source.title << ": slot " << k;
+            if (atomPicture(kind) == kSulphur)  // sulphur also binds four or six times, as in SO2 and SO3
+                EXPECT_TRUE(valence == 2 || valence == 4 || valence == 6) << source.title << ": slot " << k;
+            else
+                EXPECT_EQ(valence, expected[atomPicture(kind)]) << source.title << ": slot " << k;
         }
     }
 }

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "level_file.h"
+#include "solver_record.h"
 #include "subcommand.h"
 
 namespace tarvik::plans {
@@ -8,13 +9,16 @@ namespace {
 
 int run(const Args& args)
 {
-    if (args.size() != 1) return usageError("check", "expected one level data file");
+    const bool strict = !args.empty() && args[0] == "--strict";
+    if (args.size() != (strict ? 2u : 1u)) return usageError("check", "expected one level data file");
     // The records as stored, before the loader mends them.
-    const auto records = rawRecords(args[0], kMaxPlans);
+    const auto records = rawRecords(args.back(), kMaxPlans);
     if (!records) return kExitFailed;
     int broken = 0;
     for (std::size_t i = 0; i < records->size(); ++i) {
-        const auto problems = planRecordProblems((*records)[i]);
+        auto problems = planRecordProblems((*records)[i]);
+        if (strict && problems.empty())
+            for (std::string& p : strictPlanProblems((*records)[i])) problems.push_back(std::move(p));
         if (problems.empty()) continue;
         ++broken;
         std::cout << "plan " << i + 1 << ": ";
@@ -24,7 +28,7 @@ int run(const Args& args)
     return broken == 0 ? kExitOk : kExitFailed;
 }
 
-const Subcommand command{"check", "check FILE         exit 0 when every plan is well-formed, else list the broken ones",
+const Subcommand command{"check", "check [--strict] FILE   exit 0 when every plan is well-formed (--strict: and chemically sound), else list the broken ones",
                          run};
 
 }  // namespace

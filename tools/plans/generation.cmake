@@ -10,6 +10,7 @@ if(NOT TARGET tarvik_plan_generation)
     ${CMAKE_CURRENT_LIST_DIR}/boards.cpp
     ${CMAKE_CURRENT_LIST_DIR}/generator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/generator_set.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/generator_source.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solver_record.cpp)
   target_include_directories(tarvik_plan_generation PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR})
   target_link_libraries(tarvik_plan_generation PUBLIC tarvik_core)

@@ -70,6 +70,8 @@ std::vector<std::string> strictPlanProblems(const PlanRecord& record) {
         if (present[kind] != count)
             problems.push_back("the board holds " + std::to_string(present[kind]) + " atoms of kind " + std::to_string(kind) +
                                " where the molecule needs " + std::to_string(count));
+    if (record.germanName[0].empty() || record.englishName[0].empty())
+        problems.push_back("the molecule needs a German and an English name");
     for (auto& [kind, count] : present)
         if (!needed.count(kind))
             problems.push_back("the board holds " + std::to_string(count) + " atoms of kind " + std::to_string(kind) +

@@ -1,0 +1,140 @@
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "generator_set.h"
+#include "generator_source.h"
+#include "subcommand.h"
+
+namespace tarvik::plans {
+namespace {
+
+constexpr int kPlansPerFile = 20;
+
+bool readInt(const std::string& text, long low, long high, long& out)
+{
+    char* end = nullptr;
+    out = std::strtol(text.c_str(), &end, 10);
+    return end != text.c_str() && *end == '\0' && out >= low && out <= high;
+}
+
+PlanText textFor(const SetEntry& entry, const GeneratedPlan& plan)
+{
+    PlanText text;
+    text.title = entry.molecule->english;
+    text.german = breakName(entry.molecule->german);
+    text.english = breakName(entry.molecule->english);
+    auto graph = parseMolecule(entry.molecule->notation);
+    std::ostringstream c;
+    c << "generated entry " << entry.number << ": " << (graph ? molecularFormula(*graph) : "?") << ", " << entry.atoms << " atoms, "
+      << plan.solution.size() << " moves (" << plan.states << " states searched)"
+      << (entry.breather ? ", a breather" : "");
+    text.comments.push_back(c.str());
+    text.comments.push_back(std::string("notation ") + entry.molecule->notation);
+    return text;
+}
+
+int runSet(const Args& args)
+{
+    if (args.empty()) return usageError("generate", "expected an output folder");
+    std::string folder = args[0];
+    long firstFile = 1, lastFile = 999;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--files" && i + 2 < args.size() && readInt(args[i + 1], 1, 999, firstFile) && readInt(args[i + 2], 1, 999, lastFile)) {
+            i += 2;
+            continue;
+        }
+        return usageError("generate", "unexpected '" + args[i] + "'");
+    }
+    const auto schedule = shippedSetSchedule();
+    int failures = 0;
+    for (std::size_t start = 0; start < schedule.size(); start += kPlansPerFile) {
+        long fileNumber = static_cast<long>(start / kPlansPerFile) + 1;
+        if (fileNumber < firstFile || fileNumber > lastFile) continue;
+        std::size_t stop = std::min(schedule.size(), start + kPlansPerFile);
+        char name[64];
+        std::snprintf(name, sizeof name, "plans-%03zu-%03zu.plan", start + 1, stop);
+        std::ostringstream out;
+        out << "# Generated plans " << start + 1 << " to " << stop
+            << " of the shipped set, written by 'tarvik-plans generate set'.\n"
+               "# Each records its shortest solution, proven by the solver.\n\n";
+        for (std::size_t k = start; k < stop; ++k) {
+            const SetEntry& entry = schedule[k];
+            auto plan = generateSetEntry(entry);
+            if (!plan) {
+                std::cerr << "plan " << entry.number << " (" << entry.molecule->english << "): no board found\n";
+                ++failures;
+                continue;
+            }
+            out << planSourceText(*plan, textFor(entry, *plan)) << "\n";
+            std::cerr << "plan " << entry.number << ": " << entry.molecule->english << ", " << plan->solution.size() << " moves\n";
+        }
+        std::ofstream file(folder + "/" + name, std::ios::binary);
+        file << out.str();
+        if (!file) {
+            std::cerr << "cannot write " << folder << "/" << name << "\n";
+            return kExitFailed;
+        }
+    }
+    return failures == 0 ? kExitOk : kExitFailed;
+}
+
+int runMolecule(const Args& args)
+{
+    if (args.empty()) return usageError("generate", "expected a molecule in line notation");
+    std::string error;
+    auto graph = parseMolecule(args[0], &error);
+    if (!graph) return usageError("generate", "the molecule '" + args[0] + "' is not sound: " + error);
+    auto layout = layOutMolecule(*graph);
+    if (!layout) return usageError("generate", "the molecule cannot be laid out on the grid");
+    GenerateSpec spec;
+    long seed = 1, low = 1, high = 8, size = 9, shape = 0;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        long v = 0;
+        bool more = i + 1 < args.size();
+        if (args[i] == "--seed" && more && readInt(args[i + 1], 0, 2147483647, seed)) ++i;
+        else if (args[i] == "--min" && more && readInt(args[i + 1], 1, 200, low)) ++i;
+        else if (args[i] == "--max" && more && readInt(args[i + 1], 1, 200, high)) ++i;
+        else if (args[i] == "--size" && more && readInt(args[i + 1], 3, 13, size)) ++i;
+        else if (args[i] == "--shape" && more && readInt(args[i + 1], 0, static_cast<long>(BoardShape::Count) - 1, shape)) ++i;
+        else if (args[i] == "--walls" && more && readInt(args[i + 1], 0, 40, v)) {
+            spec.board.obstacles = static_cast<int>(v);
+            ++i;
+        } else
+            return usageError("generate", "unexpected '" + args[i] + "'");
+    }
+    if (low > high) return usageError("generate", "--min is above --max");
+    spec.board.shape = static_cast<BoardShape>(shape);
+    spec.board.width = spec.board.height = static_cast<int>(size);
+    spec.minMoves = static_cast<int>(low);
+    spec.maxMoves = static_cast<int>(high);
+    spec.scatterMoves = static_cast<int>(high) + 2;
+    spec.wallStyle = static_cast<int>(seed % 4);
+    std::mt19937 rng(static_cast<std::uint32_t>(seed));
+    auto plan = generatePlan(*layout, spec, rng);
+    if (!plan) {
+        std::cerr << "tarvik-plans generate: no board with a shortest solution of " << low << ".." << high << " moves found\n";
+        return kExitFailed;
+    }
+    PlanText text;
+    text.title = molecularFormula(*graph);
+    text.english = {molecularFormula(*graph)};
+    text.german = {molecularFormula(*graph)};
+    std::cout << planSourceText(*plan, text);
+    return kExitOk;
+}
+
+int run(const Args& args)
+{
+    if (!args.empty() && args[0] == "set") return runSet(Args(args.begin() + 1, args.end()));
+    if (!args.empty() && args[0] == "molecule") return runMolecule(Args(args.begin() + 1, args.end()));
+    return usageError("generate", "expected 'set' or 'molecule'");
+}
+
+const Subcommand command{"generate",
+                         "generate set DIR [--files A B] | molecule NOTATION [--min N --max N --size N --shape N --walls N --seed N]",
+                         run};
+
+}  // namespace
+}  // namespace tarvik::plans
