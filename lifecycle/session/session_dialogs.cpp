@@ -1,0 +1,36 @@
+#include "lifecycle/session/session_dialogs.h"
+
+#include "ui/dialog_parts.h"
+#include "ui/giveup.h"
+#include "ui/restart.h"
+#include "ui/solved.h"
+#include "ui/winner.h"
+
+namespace tarvik {
+
+void SessionDialogs::attach(TWondlg* won, TGiveUpDlg* giveUp, TSolvedDlg* solved, TRestartDlg* restart)
+{
+    won_ = won;
+    giveUp_ = giveUp;
+    solved_ = solved;
+    restart_ = restart;
+}
+
+void SessionDialogs::showSolved()
+{
+    if (solved_)
+        solved_->exec();
+}
+
+void SessionDialogs::showAllSolved()
+{
+    if (won_)
+        won_->exec();
+}
+
+// Only Yes counts; the close box and Esc answer otherwise.
+bool SessionDialogs::confirmRestart() { return restart_ && restart_->exec() == ResultYes; }
+
+bool SessionDialogs::confirmStartOver() { return giveUp_ && giveUp_->exec() == ResultYes; }
+
+}  // namespace tarvik
