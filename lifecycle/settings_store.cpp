@@ -75,15 +75,20 @@ QString SettingsStore::readString(const QString& section, const QString& name, c
 
 void SettingsStore::writeInt(const QString& section, const QString& name, int value)
 {
-    writeString(section, name, QString::number(value));
+    writeText(section, name, QString::number(value));
 }
 
 void SettingsStore::writeBool(const QString& section, const QString& name, bool value)
 {
-    writeString(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    writeText(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void SettingsStore::writeString(const QString& section, const QString& name, const QString& value)
+{
+    writeText(section, name, value);
+}
+
+void SettingsStore::writeText(const QString& section, const QString& name, const QString& value)
 {
     // The game expects writes to succeed silently; a refused write is not reported.
     const auto settings = open(location_, native_);

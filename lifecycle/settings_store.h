@@ -14,14 +14,15 @@ public:
     SettingsStore();
     // A store in the given INI file (tests use a temporary one).
     explicit SettingsStore(QString iniPath);
+    virtual ~SettingsStore() = default;
 
     int readInt(const QString& section, const QString& name, int defaultValue) const;
     bool readBool(const QString& section, const QString& name, bool defaultValue) const;
     QString readString(const QString& section, const QString& name, const QString& defaultValue) const;
 
-    void writeInt(const QString& section, const QString& name, int value);
-    void writeBool(const QString& section, const QString& name, bool value);
-    void writeString(const QString& section, const QString& name, const QString& value);
+    virtual void writeInt(const QString& section, const QString& name, int value);
+    virtual void writeBool(const QString& section, const QString& name, bool value);
+    virtual void writeString(const QString& section, const QString& name, const QString& value);
 
     // Where the values live (a file path, or a registry path on Windows).
     QString location() const { return location_; }
@@ -29,6 +30,7 @@ public:
 private:
     // The raw text of a value; empty optional-like flag when missing.
     bool readText(const QString& section, const QString& name, QString& text) const;
+    void writeText(const QString& section, const QString& name, const QString& text);
 
     QString location_;
     bool native_ = false;

@@ -144,8 +144,13 @@ void GameSession::showMainWindow()
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect whole = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     const QRect desktop = screen ? screen->availableVirtualGeometry() : whole;
-    form_->move(placedPosition(stored, form_->frameGeometry().size(), desktop, whole));
+    const QSize frame = form_->frameGeometry().size();
+    form_->move(placedPosition(stored, frame, desktop, whole));
     form_->show();
+    // The frame's size is known for certain only once the window is up; if it
+    // came out other than assumed, the place is worked out again with it.
+    if (form_->frameGeometry().size() != frame)
+        form_->move(placedPosition(stored, form_->frameGeometry().size(), desktop, whole));
 }
 
 void GameSession::showTitle()

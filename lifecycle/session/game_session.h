@@ -7,6 +7,8 @@
 #include "ui/link_label.h"
 #include "ui/main.h"
 #include "ui/main_form_seams.h"
+#include "ui/pointer.h"
+#include "ui/sound_channel.h"
 
 #include <QString>
 

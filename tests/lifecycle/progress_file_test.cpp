@@ -1,3 +1,4 @@
+#include "fakes.h"
 #include "lifecycle/progress_file.h"
 
 #include <QDir>
@@ -14,51 +15,8 @@
 namespace tarvik {
 namespace {
 
-struct FakeDialogs : ProgressDialogs {
-    std::deque<std::optional<QString>> saveAnswers;
-    std::deque<std::optional<QString>> openAnswers;
-    struct Call {
-        QString folder;
-        QString preset;
-    };
-    std::vector<Call> saveCalls;
-    std::vector<QString> openCalls;
-
-    std::optional<QString> askSaveName(const QString& folder, const QString& preset) override
-    {
-        saveCalls.push_back({folder, preset});
-        if (saveAnswers.empty())
-            return std::nullopt;
-        auto answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
-    }
-    std::optional<QString> askOpenName(const QString& folder) override
-    {
-        openCalls.push_back(folder);
-        if (openAnswers.empty())
-            return std::nullopt;
-        auto answer = openAnswers.front();
-        openAnswers.pop_front();
-        return answer;
-    }
-};
-
-struct FakeMessages : MessageBoxes {
-    std::vector<QString> errors;
-    std::vector<QString> questions;
-    std::deque<bool> answers;
-
-    void showError(const QString& text) override { errors.push_back(text); }
-    bool askYesNo(const QString& text) override
-    {
-        questions.push_back(text);
-        bool answer = !answers.empty() && answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
-    }
-};
+using testing::FakeDialogs;
+using testing::FakeMessages;
 
 class ProgressFilesTest : public ::testing::Test {
 protected:
