@@ -1,13 +1,10 @@
-// The game: loads the plans, shows the main window, runs.
+// The game: one run from start to an orderly close.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QMessageBox>
 
-#include "core/plan_catalogue.h"
-#include "text/messages.h"
-#include "text/tongue.h"
-#include "ui/main.h"
+#include "lifecycle/session/game_session.h"
+#include "lifecycle/settings_store.h"
 #include "ui/pixel_exact.h"
 #include "ui/screenshot.h"
 
@@ -23,23 +20,20 @@ int main(int argc, char** argv)
     options.addOption(screenshot);
     options.process(app);
 
-    const int tongue = tarvik::kTongueUnset;
-    const std::string path =
-        tarvik::levelDataPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString());
-    const std::optional<tarvik::PlanCatalogue> catalogue = tarvik::loadCatalogue(path);
-    if (!catalogue) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                        QString::fromStdString(tarvik::fileErrorMessage(tongue, path)), QMessageBox::Ok);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+    // The level data and help files are looked up beside the program.
+    const QString programDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    tarvik::SettingsStore settings;
+    tarvik::SessionPorts ports;
+    ports.settings = &settings;
+    std::unique_ptr<tarvik::GameSession> session = tarvik::GameSession::create(programDir, std::move(ports));
+    if (!session)
         return 1;
-    }
 
-    tarvik::TMainForm window(*catalogue, 3);
-    window.setTongue(tongue);
-    window.startWithPlan(1);
-    window.show();
+    session->showMainWindow();
     if (options.isSet(screenshot))
-        tarvik::scheduleScreenshot(window, options.value(screenshot));
-    return app.exec();
+        tarvik::scheduleScreenshot(session->mainForm(), options.value(screenshot));
+    const int result = app.exec();
+    // The windows go now; the main window's place is written as it goes.
+    session.reset();
+    return result;
 }
