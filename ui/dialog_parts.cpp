@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QFrame>
 #include <QIcon>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
@@ -31,24 +30,6 @@ QPixmap loadPicture(const QString& resource)
     QPixmap picture;
     picture.load(resource);
     return picture;
-}
-
-QPixmap loadGlyph(const QString& resource, bool twoPictures)
-{
-    QImage image(resource);
-    if (image.isNull())
-        return {};
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb transparent = image.pixel(0, image.height() - 1);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (line[x] == transparent)
-                line[x] = qRgba(0, 0, 0, 0);
-    }
-    if (twoPictures)
-        image = image.copy(0, 0, image.width() / 2, image.height());
-    return QPixmap::fromImage(image);
 }
 
 QFrame* addBevel(QWidget* parent, const QRect& place)

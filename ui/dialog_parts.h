@@ -25,11 +25,6 @@ int pointsToPixels(int points);
 // A plain sans-serif face at the given point size.
 QFont dialogFont(int points = 8, bool bold = false);
 
-// The glyph at a resource path, its bottom-left pixel's colour made
-// transparent; of a glyph holding two pictures side by side only the left
-// (enabled) one. A missing picture gives a null pixmap.
-QPixmap loadGlyph(const QString& resource, bool twoPictures = false);
-
 // A resource picture as it is, or a null pixmap when it is missing.
 QPixmap loadPicture(const QString& resource);
 

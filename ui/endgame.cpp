@@ -8,7 +8,7 @@ namespace tarvik {
 TEndGameDlg::TEndGameDlg(QWidget* mainWindow, std::function<int()> tongue)
     : QuestionDialog(mainWindow, std::move(tongue),
                      Look{QRect(72, 20, 153, 29),
-                          glyphs::kExit, false, 136, glyphs::kCancel, false, ResultCancel, &texts::endGameQuestion})
+                          glyphs::kExit, 1, 136, glyphs::kCancel, 1, ResultCancel, &texts::endGameQuestion})
 {
 }
 

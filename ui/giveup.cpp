@@ -8,7 +8,7 @@ namespace tarvik {
 TGiveUpDlg::TGiveUpDlg(QWidget* mainWindow, std::function<int()> tongue)
     : QuestionDialog(mainWindow, std::move(tongue),
                      Look{QRect(56, 20, 189, 26),
-                          glyphs::kStart, false, 136, glyphs::kCancel, false, ResultCancel, &texts::giveUpQuestion})
+                          glyphs::kStart, 1, 136, glyphs::kCancel, 1, ResultCancel, &texts::giveUpQuestion})
 {
 }
 

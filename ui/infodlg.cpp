@@ -3,6 +3,7 @@
 #include "text/dialog_texts.h"
 #include "ui/centre_on_main.h"
 #include "ui/dialog_parts.h"
+#include "ui/glyph_button.h"
 #include "ui/tongdlg.h"
 
 #include <QLabel>
@@ -76,8 +77,8 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<int()> tongue, LinkO
     addLabel(this, q(texts::guildMemberCode()), QPoint(135, 242));
     programLabel = addLabel(this, QString(), QPoint(131, 262), QSize(170, 13));
 
-    TongBtn = addGlyphButton(this, QRect(120, 290, 89, 27), loadGlyph(glyphs::kTongue));
-    OKBtn = addGlyphButton(this, QRect(216, 290, 89, 27), loadGlyph(glyphs::kTick, true));
+    TongBtn = addGlyphButton(this, QRect(120, 290, 89, 27), loadGlyph(glyphs::kTongue, 1));
+    OKBtn = addGlyphButton(this, QRect(216, 290, 89, 27), loadGlyph(glyphs::kTick, 2));
     OKBtn->setText(q(texts::okButton()));
     OKBtn->setDefault(true);
     connect(TongBtn, &QPushButton::clicked, this, &TInfoDialog::TongBtnClick);

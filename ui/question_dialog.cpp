@@ -3,6 +3,7 @@
 #include "text/dialog_texts.h"
 #include "ui/centre_on_main.h"
 #include "ui/dialog_parts.h"
+#include "ui/glyph_button.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,9 +15,9 @@ QuestionDialog::QuestionDialog(QWidget* mainWindow, std::function<int()> tongue,
     : QDialog(mainWindow), mainWindow_(mainWindow), tongue_(std::move(tongue)), look_(look)
 {
     label = addSmallDialogFrame(this, mainWindow, look.labelPlace);
-    YesBtn = addGlyphButton(this, QRect(40, 68, 77, 27), loadGlyph(look.yesGlyph, look.yesGlyphHasTwoPictures));
+    YesBtn = addGlyphButton(this, QRect(40, 68, 77, 27), loadGlyph(look.yesGlyph, look.yesGlyphPictures));
     NoBtn = addGlyphButton(this, QRect(look.noLeft, 68, 77, 27),
-                           loadGlyph(look.noGlyph, look.noGlyphHasTwoPictures));
+                           loadGlyph(look.noGlyph, look.noGlyphPictures));
     YesBtn->setDefault(true);
     connect(YesBtn, &QPushButton::clicked, this, [this] { done(ResultYes); });
     connect(NoBtn, &QPushButton::clicked, this, [this] { done(look_.noResult); });

@@ -21,10 +21,10 @@ public:
     struct Look {
         QRect labelPlace;
         QString yesGlyph;
-        bool yesGlyphHasTwoPictures = false;
+        int yesGlyphPictures = 1;  // 2: the glyph also holds its disabled form
         int noLeft = 136;
         QString noGlyph;
-        bool noGlyphHasTwoPictures = false;
+        int noGlyphPictures = 1;
         int noResult = 0;  // the second button's answer, also given by Esc
         std::string (*question)(int tongue) = nullptr;
     };

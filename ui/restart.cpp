@@ -8,7 +8,7 @@ namespace tarvik {
 TRestartDlg::TRestartDlg(QWidget* mainWindow, std::function<int()> tongue)
     : QuestionDialog(mainWindow, std::move(tongue),
                      Look{QRect(56, 20, 189, 26),
-                          glyphs::kRestart, true, 128, glyphs::kCross, true, ResultNo, &texts::restartQuestion})
+                          glyphs::kRestart, 2, 128, glyphs::kCross, 2, ResultNo, &texts::restartQuestion})
 {
 }
 

@@ -4,6 +4,7 @@
 #include "text/tongue.h"
 #include "ui/centre_on_main.h"
 #include "ui/dialog_parts.h"
+#include "ui/glyph_button.h"
 
 #include <QPushButton>
 
@@ -21,9 +22,9 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, std::function<void(int)> setTongue)
     addIconImage(this, mainWindow, QRect(28, 28, 37, 37));
 
     // The two captions are the same whatever the tongue.
-    EnglishBtn = addGlyphButton(this, QRect(84, 16, 221, 27), loadGlyph(glyphs::kFlagsEn));
+    EnglishBtn = addGlyphButton(this, QRect(84, 16, 221, 27), loadGlyph(glyphs::kFlagsEn, 1));
     EnglishBtn->setText(QString::fromStdString(texts::englishChoice()));
-    GermanBtn = addGlyphButton(this, QRect(84, 48, 221, 27), loadGlyph(glyphs::kFlagsDe));
+    GermanBtn = addGlyphButton(this, QRect(84, 48, 221, 27), loadGlyph(glyphs::kFlagsDe, 1));
     GermanBtn->setText(QString::fromStdString(texts::germanChoice()));
     setTabOrder(EnglishBtn, GermanBtn);
     connect(EnglishBtn, &QPushButton::clicked, this, &TTongueDlg::EnglishBtnClick);

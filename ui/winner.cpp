@@ -3,6 +3,7 @@
 #include "text/dialog_texts.h"
 #include "ui/centre_on_main.h"
 #include "ui/dialog_parts.h"
+#include "ui/glyph_button.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -49,7 +50,7 @@ TWondlg::TWondlg(QWidget* mainWindow, std::function<int()> tongue)
     firstText = addText(this, QRect(8, 60, 129, 147), 12, Qt::yellow, Qt::AlignLeft);
     secondText = addText(this, QRect(176, 20, 133, 189), 12, Qt::yellow, Qt::AlignRight);
 
-    OKBtn = addGlyphButton(this, QRect(124, 208, 77, 27), loadGlyph(glyphs::kOk));
+    OKBtn = addGlyphButton(this, QRect(124, 208, 77, 27), loadGlyph(glyphs::kOk, 1));
     OKBtn->setText(QString::fromStdString(texts::okButton()));
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(ResultOk); });

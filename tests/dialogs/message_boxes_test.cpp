@@ -2,10 +2,8 @@
 #include "ui/dialog_parts.h"
 #include "ui/message_boxes.h"
 
-#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -68,28 +66,6 @@ TEST(MessageBoxes, ErrorsHaveTheErrorSymbolAndOneOkButtonAndShowFileNamesAsTheyA
     EXPECT_EQ(buttons, QStringList{"OK"});
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(text, "Cannot save game <i>a</i>.tkx. Drive full or not writable.");
-}
-
-TEST(Glyphs, BottomLeftColourBecomesTransparentAndTwoPicturesGiveTheLeftOne)
-{
-    QTemporaryDir dir;
-    QImage image(36, 18, QImage::Format_RGB32);
-    image.fill(QColor(255, 0, 255));
-    image.setPixel(3, 3, qRgb(0, 128, 0));    // the enabled picture
-    image.setPixel(21, 3, qRgb(128, 128, 128));  // its grey form
-    const QString path = dir.filePath("g.png");
-    ASSERT_TRUE(image.save(path));
-
-    const QImage both = loadGlyph(path).toImage();
-    EXPECT_EQ(both.size(), QSize(36, 18));
-    EXPECT_EQ(qAlpha(both.pixel(0, 0)), 0);
-    EXPECT_EQ(both.pixel(3, 3), qRgb(0, 128, 0));
-
-    const QImage left = loadGlyph(path, true).toImage();
-    EXPECT_EQ(left.size(), QSize(18, 18));
-    EXPECT_EQ(left.pixel(3, 3), qRgb(0, 128, 0));
-
-    EXPECT_TRUE(loadGlyph(dir.filePath("missing.png")).isNull());
 }
 
 TEST(Fonts, PointSizesBecomePixelsAtNinetySixDotsPerInch)
