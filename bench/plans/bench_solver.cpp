@@ -11,17 +11,17 @@ using namespace tarvik::plans;
 namespace {
 
 GeneratedPlan makePlan(const char* notation, int length, int size, std::uint32_t seed) {
-    GenerateSpec spec;
-    spec.board.shape = BoardShape::Room;
-    spec.board.width = spec.board.height = size;
-    spec.board.obstacles = 6;
-    spec.scatterMoves = length + 4;
-    spec.minMoves = length;
-    spec.maxMoves = length + 2;
-    spec.attempts = 200;
-    spec.limits = SolveLimits{1e9, 20'000'000};
+    GenerationOrder request;
+    request.board.shape = BoardShape::Room;
+    request.board.width = request.board.height = size;
+    request.board.obstacles = 6;
+    request.scatterMoves = length + 4;
+    request.minMoves = length;
+    request.maxMoves = length + 2;
+    request.attempts = 200;
+    request.limits = SolveLimits{1e9, 20'000'000};
     std::mt19937 rng(seed);
-    auto plan = generatePlan(*layOutMolecule(*parseMolecule(notation)), spec, rng);
+    auto plan = generatePlan(*layOutMolecule(*parseMolecule(notation)), request, rng);
     if (!plan) throw std::runtime_error(std::string("no plan for ") + notation);
     return *plan;
 }

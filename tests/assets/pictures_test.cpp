@@ -14,13 +14,13 @@ using namespace tarvik::assets::probe;
 
 namespace {
 
-struct GlyphSpec {
+struct GlyphEntry {
     const char* path;
     int width, height;
     bool twin;
 };
 
-const GlyphSpec kGlyphs[] = {
+const GlyphEntry kGlyphs[] = {
     {glyphStart, 18, 18, false},  {glyphRestart, 36, 18, true}, {glyphLoad, 36, 18, true},
     {glyphSave, 36, 18, true},    {glyphSound, 32, 16, true},   {glyphTip, 36, 18, true},
     {glyphExit, 18, 18, false},   {glyphTongue, 15, 15, false}, {glyphRules, 18, 18, false},
@@ -43,32 +43,32 @@ std::vector<QRgb> drawn(const QImage& g, const QRect& area) {
 }  // namespace
 
 TEST(Glyphs, HaveTheirSizesAndAPictureOnATransparentGround) {
-    for (const GlyphSpec& spec : kGlyphs) {
-        const QImage g = load(spec.path);
-        ASSERT_FALSE(g.isNull()) << spec.path;
-        EXPECT_EQ(g.size(), QSize(spec.width, spec.height)) << spec.path;
-        const int half = spec.twin ? spec.width / 2 : spec.width;
-        const size_t area = static_cast<size_t>(half) * spec.height;
-        const size_t picture = drawn(g, QRect(0, 0, half, spec.height)).size();
-        EXPECT_GT(picture, area / 8) << spec.path << ": too little drawn";
-        EXPECT_LT(picture, area) << spec.path << ": nothing left transparent";
+    for (const GlyphEntry& glyph : kGlyphs) {
+        const QImage g = load(glyph.path);
+        ASSERT_FALSE(g.isNull()) << glyph.path;
+        EXPECT_EQ(g.size(), QSize(glyph.width, glyph.height)) << glyph.path;
+        const int half = glyph.twin ? glyph.width / 2 : glyph.width;
+        const size_t area = static_cast<size_t>(half) * glyph.height;
+        const size_t picture = drawn(g, QRect(0, 0, half, glyph.height)).size();
+        EXPECT_GT(picture, area / 8) << glyph.path << ": too little drawn";
+        EXPECT_LT(picture, area) << glyph.path << ": nothing left transparent";
         // Black outlines are part of many pictures, so black must never be the transparent colour.
-        EXPECT_NE(g.pixel(0, g.height() - 1), qRgb(0, 0, 0)) << spec.path;
+        EXPECT_NE(g.pixel(0, g.height() - 1), qRgb(0, 0, 0)) << glyph.path;
     }
 }
 
 TEST(Glyphs, TwinGlyphsHoldAGreyDisabledFormOnTheRight) {
-    for (const GlyphSpec& spec : kGlyphs) {
-        if (!spec.twin) continue;
-        const QImage g = load(spec.path);
-        const int half = spec.width / 2;
-        const auto enabled = drawn(g, QRect(0, 0, half, spec.height));
-        const auto disabled = drawn(g, QRect(half, 0, half, spec.height));
-        EXPECT_GT(disabled.size(), enabled.size() / 2) << spec.path;
+    for (const GlyphEntry& glyph : kGlyphs) {
+        if (!glyph.twin) continue;
+        const QImage g = load(glyph.path);
+        const int half = glyph.width / 2;
+        const auto enabled = drawn(g, QRect(0, 0, half, glyph.height));
+        const auto disabled = drawn(g, QRect(half, 0, half, glyph.height));
+        EXPECT_GT(disabled.size(), enabled.size() / 2) << glyph.path;
         int colourful = 0;
         for (QRgb p : enabled) colourful += QColor(p).hsvSaturation() > 100;
-        EXPECT_GT(colourful, 0) << spec.path << ": the enabled picture has colour";
-        for (QRgb p : disabled) ASSERT_EQ(QColor(p).hsvSaturation(), 0) << spec.path << ": the disabled form is grey";
+        EXPECT_GT(colourful, 0) << glyph.path << ": the enabled picture has colour";
+        for (QRgb p : disabled) ASSERT_EQ(QColor(p).hsvSaturation(), 0) << glyph.path << ": the disabled form is grey";
     }
 }
 

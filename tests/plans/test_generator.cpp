@@ -41,17 +41,17 @@ TEST(ReverseMoves, ScatteredBoardsAreSolvedWithinTheScatterCount) {
     std::mt19937 rng(8);
     auto layout = *layOutMolecule(*parseMolecule("CN"));
     for (int round = 0; round < 12; ++round) {
-        GenerateSpec spec;
-        spec.board.shape = static_cast<BoardShape>(round % static_cast<int>(BoardShape::Count));
-        spec.board.width = 8;
-        spec.board.height = 8;
-        spec.scatterMoves = 2 + round % 5;
-        spec.minMoves = 1;
-        spec.maxMoves = 99;
-        auto plan = generatePlan(layout, spec, rng);
+        GenerationOrder request;
+        request.board.shape = static_cast<BoardShape>(round % static_cast<int>(BoardShape::Count));
+        request.board.width = 8;
+        request.board.height = 8;
+        request.scatterMoves = 2 + round % 5;
+        request.minMoves = 1;
+        request.maxMoves = 99;
+        auto plan = generatePlan(layout, request, rng);
         ASSERT_TRUE(plan) << "round " << round;
         EXPECT_GE(plan->solution.size(), 1u);
-        EXPECT_LE(plan->solution.size(), static_cast<std::size_t>(spec.scatterMoves));
+        EXPECT_LE(plan->solution.size(), static_cast<std::size_t>(request.scatterMoves));
         auto board = plan->puzzle.board;
         for (const SolveMove& m : plan->solution) ASSERT_TRUE(pushAtom(board, m.col, m.row, m.dir));
         EXPECT_TRUE(moleculeComplete(plan->puzzle, board));
@@ -61,13 +61,13 @@ TEST(ReverseMoves, ScatteredBoardsAreSolvedWithinTheScatterCount) {
 TEST(DesignedBoards, ClosedOutlinesConnectedFloorsAndMeetingPipes) {
     std::mt19937 rng(21);
     for (int round = 0; round < 120; ++round) {
-        BoardSpec spec;
-        spec.shape = static_cast<BoardShape>(round % static_cast<int>(BoardShape::Count));
-        spec.width = 5 + round % 9;
-        spec.height = 5 + (round / 3) % 9;
-        spec.obstacles = round % 8;
-        spec.mirror = round % 2 == 0;
-        BoardCells b = designBoard(spec, rng);
+        BoardDesign request;
+        request.shape = static_cast<BoardShape>(round % static_cast<int>(BoardShape::Count));
+        request.width = 5 + round % 9;
+        request.height = 5 + (round / 3) % 9;
+        request.obstacles = round % 8;
+        request.mirror = round % 2 == 0;
+        BoardCells b = designBoard(request, rng);
         chooseWallTiles(b, round % 4, rng);
         int floor = 0, firstFloor = -1;
         for (int c = 0; c < 225; ++c) {
@@ -140,12 +140,12 @@ TEST(PlanSet, GenerationIsReproducible) {
     entry.layout = *layOutMolecule(*parseMolecule("C=CC"));
     entry.atoms = static_cast<int>(entry.layout.atoms.size());
     entry.seed = 4242;
-    entry.spec.board.shape = BoardShape::Cross;
-    entry.spec.board.width = entry.spec.board.height = 11;
-    entry.spec.board.obstacles = 6;
-    entry.spec.scatterMoves = 9;
-    entry.spec.minMoves = 4;
-    entry.spec.maxMoves = 9;
+    entry.request.board.shape = BoardShape::Cross;
+    entry.request.board.width = entry.request.board.height = 11;
+    entry.request.board.obstacles = 6;
+    entry.request.scatterMoves = 9;
+    entry.request.minMoves = 4;
+    entry.request.maxMoves = 9;
     auto first = generateSetEntry(entry);
     auto again = generateSetEntry(entry);
     ASSERT_TRUE(first && again);

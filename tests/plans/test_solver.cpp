@@ -196,13 +196,13 @@ TEST(SolverMoveRule, PushMatchesTheCoreSlide) {
 TEST(SolverMoveRule, SolutionsReplayThroughTheCore) {
     std::mt19937 rng(11);
     for (int round = 0; round < 10; ++round) {
-        GenerateSpec spec;
-        spec.board.shape = static_cast<BoardShape>(round % static_cast<int>(BoardShape::Count));
-        spec.board.width = spec.board.height = 9;
-        spec.scatterMoves = 6;
-        spec.minMoves = 1;
-        spec.maxMoves = 6;
-        auto plan = generatePlan(*layOutMolecule(*parseMolecule("CC=O")), spec, rng);
+        GenerationOrder request;
+        request.board.shape = static_cast<BoardShape>(round % static_cast<int>(BoardShape::Count));
+        request.board.width = request.board.height = 9;
+        request.scatterMoves = 6;
+        request.minMoves = 1;
+        request.maxMoves = 6;
+        auto plan = generatePlan(*layOutMolecule(*parseMolecule("CC=O")), request, rng);
         ASSERT_TRUE(plan);
         tarvik::PlanRecord record;
         record.englishName[0].setText("Acetaldehyde");

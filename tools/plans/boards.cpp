@@ -17,9 +17,9 @@ using Mask = std::array<bool, 225>;
 int at(int x, int y) { return y * 15 + x; }
 bool inside(int x, int y) { return x >= 0 && x < 15 && y >= 0 && y < 15; }
 
-Mask shapeMask(const BoardSpec& spec, std::mt19937& rng) {
+Mask shapeMask(const BoardDesign& design, std::mt19937& rng) {
     Mask floor{};
-    int w = std::clamp(spec.width, 3, 13), h = std::clamp(spec.height, 3, 13);
+    int w = std::clamp(design.width, 3, 13), h = std::clamp(design.height, 3, 13);
     int left = (15 - w) / 2, top = (15 - h) / 2;
     auto box = [&](int x0, int y0, int x1, int y1, bool value) {  // inclusive
         for (int y = std::max(y0, 1); y <= std::min(y1, 13); ++y)
@@ -27,7 +27,7 @@ Mask shapeMask(const BoardSpec& spec, std::mt19937& rng) {
     };
     int right = left + w - 1, bottom = top + h - 1;
     int cw = std::max(1, w / 3), ch = std::max(1, h / 3);
-    switch (spec.shape) {
+    switch (design.shape) {
     case BoardShape::Room:
     case BoardShape::Count:
         box(left, top, right, bottom, true);
@@ -143,14 +143,14 @@ int pipeSides(int tile) {
     return -1;
 }
 
-BoardCells designBoard(const BoardSpec& spec, std::mt19937& rng) {
-    Mask floor = shapeMask(spec, rng);
+BoardCells designBoard(const BoardDesign& design, std::mt19937& rng) {
+    Mask floor = shapeMask(design, rng);
     // Inner walls in symmetric pairs, never cutting the floor apart and never
     // touching the outline (so that a gap of floor runs all round).
     int placed = 0;
-    for (int attempt = 0; attempt < 400 && placed < spec.obstacles; ++attempt) {
+    for (int attempt = 0; attempt < 400 && placed < design.obstacles; ++attempt) {
         int x = 1 + static_cast<int>(rng() % 13), y = 1 + static_cast<int>(rng() % 13);
-        int mx = 14 - x, my = spec.mirror ? y : 14 - y;
+        int mx = 14 - x, my = design.mirror ? y : 14 - y;
         if (!floor[static_cast<std::size_t>(at(x, y))] || !floor[static_cast<std::size_t>(at(mx, my))]) continue;
         bool nearOutline = false;
         for (int dy = -1; dy <= 1; ++dy)

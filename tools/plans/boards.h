@@ -14,7 +14,7 @@ using BoardCells = std::array<std::uint8_t, 225>;
 enum class BoardShape { Room, Octagon, Cross, LShape, TShape, Diamond, Ring, UShape, TwinRooms, HShape, Count };
 const char* boardShapeName(BoardShape shape);
 
-struct BoardSpec {
+struct BoardDesign {
     BoardShape shape = BoardShape::Room;
     int width = 9;       // floor bounding box, at most 13
     int height = 9;
@@ -24,7 +24,7 @@ struct BoardSpec {
 
 // A board with floor (0), wall tiles (128..167) and outside cells (168).
 // The floor is one 4-connected region and the outline around it is closed.
-BoardCells designBoard(const BoardSpec& spec, std::mt19937& rng);
+BoardCells designBoard(const BoardDesign& design, std::mt19937& rng);
 
 // Chooses the wall tile of every wall cell: pipes between neighbouring
 // pipe walls, lamps where a pipe would end in nothing, framed blocks and

@@ -88,7 +88,7 @@ int runMolecule(const Args& args)
     if (!graph) return usageError("generate", "the molecule '" + args[0] + "' is not sound: " + error);
     auto layout = layOutMolecule(*graph);
     if (!layout) return usageError("generate", "the molecule cannot be laid out on the grid");
-    GenerateSpec spec;
+    GenerationOrder request;
     long seed = 1, low = 1, high = 8, size = 9, shape = 0;
     for (std::size_t i = 1; i < args.size(); ++i) {
         long v = 0;
@@ -99,20 +99,20 @@ int runMolecule(const Args& args)
         else if (args[i] == "--size" && more && readInt(args[i + 1], 3, 13, size)) ++i;
         else if (args[i] == "--shape" && more && readInt(args[i + 1], 0, static_cast<long>(BoardShape::Count) - 1, shape)) ++i;
         else if (args[i] == "--walls" && more && readInt(args[i + 1], 0, 40, v)) {
-            spec.board.obstacles = static_cast<int>(v);
+            request.board.obstacles = static_cast<int>(v);
             ++i;
         } else
             return usageError("generate", "unexpected '" + args[i] + "'");
     }
     if (low > high) return usageError("generate", "--min is above --max");
-    spec.board.shape = static_cast<BoardShape>(shape);
-    spec.board.width = spec.board.height = static_cast<int>(size);
-    spec.minMoves = static_cast<int>(low);
-    spec.maxMoves = static_cast<int>(high);
-    spec.scatterMoves = static_cast<int>(high) + 2;
-    spec.wallStyle = static_cast<int>(seed % 4);
+    request.board.shape = static_cast<BoardShape>(shape);
+    request.board.width = request.board.height = static_cast<int>(size);
+    request.minMoves = static_cast<int>(low);
+    request.maxMoves = static_cast<int>(high);
+    request.scatterMoves = static_cast<int>(high) + 2;
+    request.wallStyle = static_cast<int>(seed % 4);
     std::mt19937 rng(static_cast<std::uint32_t>(seed));
-    auto plan = generatePlan(*layout, spec, rng);
+    auto plan = generatePlan(*layout, request, rng);
     if (!plan) {
         std::cerr << "tarvik-plans generate: no board with a shortest solution of " << low << ".." << high << " moves found\n";
         return kExitFailed;

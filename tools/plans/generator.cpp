@@ -47,12 +47,12 @@ int scatterAtoms(BoardCells& board, int moves, std::mt19937& rng) {
     return played;
 }
 
-std::optional<GeneratedPlan> generatePlan(const MoleculeLayout& molecule, const GenerateSpec& spec, std::mt19937& rng) {
+std::optional<GeneratedPlan> generatePlan(const MoleculeLayout& molecule, const GenerationOrder& request, std::mt19937& rng) {
     int n = static_cast<int>(molecule.atoms.size());
     if (n < 1 || n > 50) return std::nullopt;
-    for (int attempt = 1; attempt <= spec.attempts; ++attempt) {
-        BoardCells board = designBoard(spec.board, rng);
-        chooseWallTiles(board, spec.wallStyle, rng);
+    for (int attempt = 1; attempt <= request.attempts; ++attempt) {
+        BoardCells board = designBoard(request.board, rng);
+        chooseWallTiles(board, request.wallStyle, rng);
         std::vector<std::pair<int, int>> placements;
         for (int oy = 0; oy + molecule.height <= 15; ++oy)
             for (int ox = 0; ox + molecule.width <= 15; ++ox) {
@@ -72,13 +72,13 @@ std::optional<GeneratedPlan> generatePlan(const MoleculeLayout& molecule, const 
             board[static_cast<std::size_t>((oy + a.row) * 15 + ox + a.col)] = static_cast<std::uint8_t>(i + 1);
             puzzle.kinds[static_cast<std::size_t>(i + 1)] = a.kind;
         }
-        scatterAtoms(board, spec.scatterMoves, rng);
+        scatterAtoms(board, request.scatterMoves, rng);
         puzzle.board = board;
         if (moleculeComplete(puzzle, board)) continue;
-        SolveResult result = solvePuzzle(puzzle, spec.limits);
+        SolveResult result = solvePuzzle(puzzle, request.limits);
         if (result.status != SolveStatus::Solved) continue;
         int length = static_cast<int>(result.moves.size());
-        if (length < spec.minMoves || length > spec.maxMoves) continue;
+        if (length < request.minMoves || length > request.maxMoves) continue;
         GeneratedPlan plan;
         plan.puzzle = puzzle;
         plan.solution = std::move(result.moves);

@@ -23,8 +23,8 @@ std::vector<int> reverseMoveOrigins(const BoardCells& board, int cell, int dir);
 // number actually played (fewer when the atoms are stuck).
 int scatterAtoms(BoardCells& board, int moves, std::mt19937& rng);
 
-struct GenerateSpec {
-    BoardSpec board;
+struct GenerationOrder {
+    BoardDesign board;
     int wallStyle = 0;
     int scatterMoves = 6;
     int minMoves = 1;  // wanted shortest-solution length
@@ -42,6 +42,6 @@ struct GeneratedPlan {
 };
 
 // Atoms are numbered like the layout's atoms (atom n is layout atom n - 1).
-std::optional<GeneratedPlan> generatePlan(const MoleculeLayout& molecule, const GenerateSpec& spec, std::mt19937& rng);
+std::optional<GeneratedPlan> generatePlan(const MoleculeLayout& molecule, const GenerationOrder& request, std::mt19937& rng);
 
 }  // namespace tarvik::plans

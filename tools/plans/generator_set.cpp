@@ -85,41 +85,41 @@ std::vector<SetEntry> shippedSetSchedule(int planCount) {
         entry.breather = breather;
         entry.seed = 7919u * static_cast<std::uint32_t>(i + 1) + 17u;
         int length = wantedLength(i, t, breather);
-        GenerateSpec& spec = entry.spec;
-        spec.minMoves = i < 10 ? length : std::max(1, length - 1);
-        spec.maxMoves = i < 10 ? length : length + 2;
+        GenerationOrder& request = entry.request;
+        request.minMoves = i < 10 ? length : std::max(1, length - 1);
+        request.maxMoves = i < 10 ? length : length + 2;
         // Big molecules get few scatter moves, so that the optimum stays provable.
         int slack = entry.atoms <= 8 ? length + 4 : entry.atoms <= 14 ? length / 2 + 3 : 2;
-        spec.scatterMoves = length + slack;
+        request.scatterMoves = length + slack;
         int side = std::max(entry.layout.width, entry.layout.height);
         int room = std::clamp(side + 3 + static_cast<int>(std::lround(t * 4.0)) + (i % 3), 5, 13);
         if (i < 10) room = std::clamp(side + 2, 4, 7);
-        spec.board.width = room;
-        spec.board.height = std::clamp(room - (i % 4 == 1 ? 2 : 0), std::max(entry.layout.height + 2, 4), 13);
-        spec.board.shape = i < 10 ? BoardShape::Room : static_cast<BoardShape>((i * 7) % static_cast<int>(BoardShape::Count));
-        spec.board.obstacles = i < 3 ? 0 : std::min(2 + static_cast<int>(std::lround(t * 8.0)) + (i % 3), 12);
-        spec.board.mirror = i % 2 == 0;
-        spec.wallStyle = i % 4;
-        spec.attempts = 25;
-        spec.limits = SolveLimits{1.0e9, entry.atoms >= 16 ? 4'000'000u : 2'000'000u};
+        request.board.width = room;
+        request.board.height = std::clamp(room - (i % 4 == 1 ? 2 : 0), std::max(entry.layout.height + 2, 4), 13);
+        request.board.shape = i < 10 ? BoardShape::Room : static_cast<BoardShape>((i * 7) % static_cast<int>(BoardShape::Count));
+        request.board.obstacles = i < 3 ? 0 : std::min(2 + static_cast<int>(std::lround(t * 8.0)) + (i % 3), 12);
+        request.board.mirror = i % 2 == 0;
+        request.wallStyle = i % 4;
+        request.attempts = 25;
+        request.limits = SolveLimits{1.0e9, entry.atoms >= 16 ? 4'000'000u : 2'000'000u};
         schedule.push_back(std::move(entry));
     }
     return schedule;
 }
 
 std::optional<GeneratedPlan> generateSetEntry(const SetEntry& entry) {
-    GenerateSpec spec = entry.spec;
+    GenerationOrder request = entry.request;
     for (int round = 0; round < 6; ++round) {
         std::mt19937 rng(entry.seed + static_cast<std::uint32_t>(round) * 104729u);
-        if (auto plan = generatePlan(entry.layout, spec, rng)) return plan;
+        if (auto plan = generatePlan(entry.layout, request, rng)) return plan;
         // Nothing fitted: a bigger room, fewer walls, a wider range of lengths.
-        spec.board.width = std::min(spec.board.width + 1, 13);
-        spec.board.height = std::min(spec.board.height + 1, 13);
-        spec.board.obstacles = std::max(0, spec.board.obstacles - 1);
-        if (round % 2 == 1) spec.board.shape = BoardShape::Room;
-        spec.minMoves = std::max(1, spec.minMoves - 1);
-        spec.maxMoves += 1;
-        spec.scatterMoves = std::max(spec.minMoves, spec.scatterMoves - 1);
+        request.board.width = std::min(request.board.width + 1, 13);
+        request.board.height = std::min(request.board.height + 1, 13);
+        request.board.obstacles = std::max(0, request.board.obstacles - 1);
+        if (round % 2 == 1) request.board.shape = BoardShape::Room;
+        request.minMoves = std::max(1, request.minMoves - 1);
+        request.maxMoves += 1;
+        request.scatterMoves = std::max(request.minMoves, request.scatterMoves - 1);
     }
     return std::nullopt;
 }

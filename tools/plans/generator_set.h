@@ -19,7 +19,7 @@ struct SetEntry {
     MoleculeLayout layout;
     int atoms = 0;
     bool breather = false;
-    GenerateSpec spec;
+    GenerationOrder request;
     std::uint32_t seed = 0;
 };
 
