@@ -1,5 +1,6 @@
 #include "ui/name_labels.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "ui/window_style.h"
@@ -33,6 +34,18 @@ std::array<int, 3> nameLineTops(int count, const std::array<int, 3>& current)
     return tops;
 }
 
+int fittingPixelSize(const QFont& face, const QString& text, int width)
+{
+    QFont font(face);
+    int pixels = face.pixelSize();
+    for (; pixels > kSmallestNamePixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return pixels;
+}
+
 NameLabels::NameLabels(QWidget* parent)
 {
     const int initialTops[3] = {173, 193, 213};
@@ -43,6 +56,7 @@ NameLabels::NameLabels(QWidget* parent)
         label->setGeometry(kLeft, initialTops[i], kWidth, kHeight);
         labels_[i] = label;
     }
+    face_ = labels_[0]->font();
 }
 
 void NameLabels::show(const QString& line1, const QString& line2, const QString& line3)
@@ -51,8 +65,16 @@ void NameLabels::show(const QString& line1, const QString& line2, const QString&
     std::array<int, 3> current{};
     for (int i = 0; i < 3; ++i) {
         // Setting the same text again would ask for another paint of the window.
-        if (labels_[i]->text() != texts[i])
+        if (labels_[i]->text() != texts[i]) {
             labels_[i]->setText(texts[i]);
+            // A name line may hold up to 40 characters, far more than the panel's
+            // width takes at 16 pixels; a 20-pixel-high label would cut the wrapped
+            // rest off, so such a line is set smaller until it fits instead.
+            QFont font = labels_[i]->font();
+            font.setPixelSize(fittingPixelSize(face_, texts[i], kWidth));
+            if (font != labels_[i]->font())
+                labels_[i]->setFont(font);
+        }
         current[i] = labels_[i]->y();
     }
     const std::array<int, 3> tops = nameLineTops(nameLineCount(line2, line3), current);

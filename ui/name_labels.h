@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 #include <array>
@@ -27,7 +28,13 @@ public:
 
 private:
     std::array<QLabel*, 3> labels_{};
+    QFont face_;  // the 16-pixel face a line keeps whenever it fits
 };
+
+inline constexpr int kSmallestNamePixels = 9;
+// The largest pixel size, from the face's own down to kSmallestNamePixels, at which
+// `text` fits into `width` pixels.
+int fittingPixelSize(const QFont& face, const QString& text, int width);
 
 int nameLineCount(const QString& line2, const QString& line3);
 // The tops of the lines in use; labels beyond the count keep their last place.

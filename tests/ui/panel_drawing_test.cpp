@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
 
@@ -154,6 +155,24 @@ TEST(NameLabels, CentredAroundTheSameLineAndShownAsPlainText)
         EXPECT_EQ(lines.label(i)->x(), 480);
         EXPECT_EQ(lines.label(i)->size(), QSize(150, 20));
     }
+}
+
+TEST(NameLabels, ALineTooWideForThePanelIsSetSmallerUntilItFitsAndGrowsBack)
+{
+    QWidget window;
+    NameLabels lines(&window);
+    lines.show(QStringLiteral("Water"), QString(), QString());
+    EXPECT_EQ(lines.label(0)->font().pixelSize(), 16);
+
+    const QString longName = QStringLiteral("Chloromethyl methyl ether");
+    lines.show(longName, QString(), QString());
+    const QFont shrunk = lines.label(0)->font();
+    EXPECT_LT(shrunk.pixelSize(), 16);
+    EXPECT_GE(shrunk.pixelSize(), kSmallestNamePixels);
+    EXPECT_LE(QFontMetrics(shrunk).horizontalAdvance(longName), NameLabels::kWidth);
+
+    lines.show(QStringLiteral("Water"), QString(), QString());
+    EXPECT_EQ(lines.label(0)->font().pixelSize(), 16) << "a short line gets the full face back";
 }
 
 TEST(Glyphs, FirstPictureWithTheBottomLeftColourMaskedOut)
