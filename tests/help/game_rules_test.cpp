@@ -14,20 +14,7 @@ namespace {
 
 class GameRulesTest : public SessionTest {
 protected:
-    std::unique_ptr<GameSession> createWithHelp()
-    {
-        SessionPorts ports;
-        ports.settings = &store;
-        ports.fileDialogs = &fileDialogs;
-        ports.messages = &messages;
-        ports.help = &hooks;
-        ports.openLink = [](const QUrl&) { return true; };
-        ports.splashMs = 40;
-        ports.parts.waves = std::make_unique<SilentWaves>();
-        ports.parts.pointer = std::make_unique<StillPointer>();
-        ports.parts.clock = std::make_unique<FastClock>();
-        return GameSession::create(programDir(), std::move(ports));
-    }
+    std::unique_ptr<GameSession> createWithHelp() { return create(&hooks); }
 
     static QString openTopic()
     {

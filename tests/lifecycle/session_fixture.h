@@ -125,13 +125,14 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
     }
 
-    std::unique_ptr<GameSession> create()
+    // `hooks` replaces the recording help fake, for tests that run the real help.
+    std::unique_ptr<GameSession> create(HelpHooks* hooks = nullptr)
     {
         SessionPorts ports;
         ports.settings = &store;
         ports.fileDialogs = &fileDialogs;
         ports.messages = &messages;
-        ports.help = &help;
+        ports.help = hooks ? hooks : &help;
         ports.openLink = [](const QUrl&) { return true; };
         ports.splashMs = 40;
         ports.parts.waves = std::make_unique<SilentWaves>();
