@@ -1,24 +1,45 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the game, its tools and its tests need.
-# Idempotent: does nothing when everything is there already.
+# Installs the Debian 12 packages the game, its tools, its tests and its package need.
+# Does nothing (no apt-get, no sudo) when everything is there already.
+#
+#   install-deps.sh          install what is missing
+#   install-deps.sh --check  list what is missing and exit 1 if anything is; installs nothing
 set -euo pipefail
 
+here=$(dirname "$0")
 packages=(
+  # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev qt6-qpa-plugins
-  libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
+  libgl-dev fonts-dejavu-core fp-utils libchm-dev
+  # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  fp-utils libchm-dev
+  # the sound test plays through its own sound server and records what it hears
+  pulseaudio pulseaudio-utils
+  # the Debian package and the checks of the installed files
+  dpkg-dev file desktop-file-utils appstream groff-base
 )
-if [ -f "$(dirname "$0")/extra-packages.txt" ]; then
-  while read -r p; do [ -n "$p" ] && [ "${p#\#}" = "$p" ] && packages+=("$p"); done \
-    < "$(dirname "$0")/extra-packages.txt"
+if [ -f "$here/extra-packages.txt" ]; then
+  while read -r p; do
+    p=${p%%#*}
+    p=${p//[[:space:]]/}
+    [ -n "$p" ] && packages+=("$p")
+  done < "$here/extra-packages.txt"
 fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+
+if [ "${1:-}" = --check ]; then
+  if [ ${#missing[@]} -eq 0 ]; then
+    echo "All ${#packages[@]} packages are installed."
+    exit 0
+  fi
+  echo "Missing packages: ${missing[*]}" >&2
+  exit 1
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 as_root=()

@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+# After the install nothing may be missing, or the next run would reach for apt-get again.
+bash scripts/install-deps.sh --check
 jobs=$(nproc)
 cmake --preset release
 cmake --build --preset release -j "$jobs"
