@@ -7,6 +7,9 @@ if(NOT TARGET tarvik_plan_generation)
     ${CMAKE_CURRENT_LIST_DIR}/molecules_library.cpp
     ${CMAKE_CURRENT_LIST_DIR}/molecules_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solver.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/search_model.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/search_bound.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/search_perimeter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/boards.cpp
     ${CMAKE_CURRENT_LIST_DIR}/generator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/generator_set.cpp

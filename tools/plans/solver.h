@@ -53,11 +53,15 @@ struct SolveLimits {
 struct SolveResult {
     SolveStatus status = SolveStatus::Unknown;
     std::vector<SolveMove> moves;  // an optimal solution when Solved
-    std::size_t statesStored = 0;
-    std::size_t statesExpanded = 0;
+    std::size_t statesStored = 0;     // every state kept, in both directions
+    std::size_t statesExpanded = 0;   // states whose moves were all tried, forwards
+    std::size_t perimeterStates = 0;  // states found backwards from the goals
     double seconds = 0.0;
 };
 
+// Forwards A* on the assignment bound; a plan that a short search does not
+// settle is searched again, meeting a breadth-first search backwards from all
+// goal states. Stops with Unknown when the limits are reached.
 SolveResult solvePuzzle(const Puzzle& puzzle, const SolveLimits& limits = {});
 
 // The admissible estimate of the solver for a board (for tests): a lower

@@ -1,0 +1,160 @@
+#include "search_model.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+namespace tarvik::plans {
+
+namespace {
+
+constexpr std::array<int, 4> kDx{-1, 1, 0, 0};
+constexpr std::array<int, 4> kDy{0, 0, -1, 1};
+
+bool isAtom(std::uint8_t code) { return code >= 1 && code <= 50; }
+
+std::uint64_t splitMix(std::uint64_t& x)
+{
+    std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// Runs are symmetric (a straight run back is a run too), so a search
+// outward from the target gives the distance from every cell to it.
+void computeDistances(SearchModel& m, const std::vector<bool>& isTarget)
+{
+    m.distance.assign(static_cast<std::size_t>(kCells) * kCells, kFarCells);
+    std::array<int, kCells> queue{};
+    for (int t = 0; t < kCells; ++t) {
+        if (!isTarget[static_cast<std::size_t>(t)]) continue;
+        std::uint8_t* d = &m.distance[static_cast<std::size_t>(t) * kCells];
+        int head = 0, tail = 0;
+        d[t] = 0;
+        queue[static_cast<std::size_t>(tail++)] = t;
+        while (head < tail) {
+            int c = queue[static_cast<std::size_t>(head++)];
+            for (int dir = 0; dir < 4; ++dir)
+                for (int n = m.neighbour[static_cast<std::size_t>(c * 4 + dir)]; !m.fixed[static_cast<std::size_t>(n)];
+                     n = m.neighbour[static_cast<std::size_t>(n * 4 + dir)])
+                    if (d[n] == kFarCells) {
+                        d[n] = static_cast<std::uint8_t>(d[c] + 1);
+                        queue[static_cast<std::size_t>(tail++)] = n;
+                    }
+        }
+    }
+}
+
+}  // namespace
+
+std::uint64_t SearchModel::hash(const std::uint8_t* state) const
+{
+    std::uint64_t h = 0;
+    for (int i = 0; i < atomCount; ++i) h ^= key(groupOfSlot[static_cast<std::size_t>(i)], state[i]);
+    return h;
+}
+
+void SearchModel::fillOccupied(const std::uint8_t* state, std::uint8_t* occupied) const
+{
+    std::memcpy(occupied, fixed.data(), fixed.size());
+    for (int i = 0; i < atomCount; ++i) occupied[state[i]] = 1;
+}
+
+int SearchModel::moveAtom(std::uint8_t* state, int slot, int cell) const
+{
+    int group = groupOfSlot[static_cast<std::size_t>(slot)];
+    int begin = groupStart[static_cast<std::size_t>(group)];
+    int end = begin + groupSize[static_cast<std::size_t>(group)];
+    int j = slot;
+    std::uint8_t to = static_cast<std::uint8_t>(cell);
+    while (j > begin && state[j - 1] > to) {
+        state[j] = state[j - 1];
+        --j;
+    }
+    while (j + 1 < end && state[j + 1] < to) {
+        state[j] = state[j + 1];
+        ++j;
+    }
+    state[j] = to;
+    return j;
+}
+
+SearchModel buildSearchModel(const Puzzle& p)
+{
+    SearchModel m;
+    for (int c = 0; c < kCells; ++c) {
+        int x = c % 15, y = c / 15;
+        for (int dir = 0; dir < 4; ++dir) {
+            int nx = x + kDx[static_cast<std::size_t>(dir)], ny = y + kDy[static_cast<std::size_t>(dir)];
+            bool on = nx >= 0 && nx < 15 && ny >= 0 && ny < 15;
+            m.neighbour[static_cast<std::size_t>(c * 4 + dir)] = static_cast<std::int16_t>(on ? ny * 15 + nx : kOffBoard);
+        }
+        m.fixed[static_cast<std::size_t>(c)] = p.board[static_cast<std::size_t>(c)] > 50;
+    }
+    m.fixed[kOffBoard] = 1;
+
+    std::map<std::int32_t, std::vector<int>> cellsByKind;
+    for (int c = 0; c < kCells; ++c)
+        if (isAtom(p.board[static_cast<std::size_t>(c)])) cellsByKind[p.kinds[p.board[static_cast<std::size_t>(c)]]].push_back(c);
+    std::map<std::int32_t, int> needByKind;
+    for (const LaidAtom& a : p.molecule) ++needByKind[a.kind];
+    std::map<std::int32_t, int> groupOf;
+    for (auto& [kind, cells] : cellsByKind) {
+        int g = static_cast<int>(m.groupKind.size());
+        groupOf[kind] = g;
+        m.groupKind.push_back(kind);
+        m.groupStart.push_back(static_cast<int>(m.start.size()));
+        m.groupSize.push_back(static_cast<int>(cells.size()));
+        m.groupNeed.push_back(needByKind.count(kind) ? needByKind[kind] : 0);
+        for (int c : cells) {
+            m.start.push_back(static_cast<std::uint8_t>(c));
+            m.groupOfSlot.push_back(static_cast<std::uint8_t>(g));
+        }
+    }
+    m.atomCount = static_cast<int>(m.start.size());
+    std::uint64_t seed = 0x5eed;
+    for (int i = 0; i < m.groups() * kCells; ++i) m.zobrist.push_back(splitMix(seed));
+
+    m.exactAtoms = true;
+    for (auto& [kind, need] : needByKind) {
+        auto it = groupOf.find(kind);
+        if (it == groupOf.end() || m.groupSize[static_cast<std::size_t>(it->second)] < need) m.impossible = true;
+        else if (m.groupSize[static_cast<std::size_t>(it->second)] != need) m.exactAtoms = false;
+    }
+    for (int need : m.groupNeed)
+        if (need == 0) m.exactAtoms = false;
+    if (m.impossible) return m;
+
+    const int groups = m.groups();
+    std::vector<bool> isTarget(kCells, false);
+    std::vector<std::vector<std::uint8_t>> perGroup(static_cast<std::size_t>(groups));
+    for (int oy = 0; oy + p.molHeight <= 15; ++oy)
+        for (int ox = 0; ox + p.molWidth <= 15; ++ox) {
+            for (auto& cells : perGroup) cells.clear();
+            bool ok = true;
+            for (const LaidAtom& a : p.molecule) {
+                int x = ox + a.col, y = oy + a.row;
+                if (x < 0 || x > 14 || y < 0 || y > 14 || m.fixed[static_cast<std::size_t>(y * 15 + x)]) {
+                    ok = false;
+                    break;
+                }
+                perGroup[static_cast<std::size_t>(groupOf[a.kind])].push_back(static_cast<std::uint8_t>(y * 15 + x));
+            }
+            if (!ok) continue;
+            for (int g = 0; g < groups; ++g) {
+                m.targetStart.push_back(static_cast<int>(m.targetCells.size()));
+                for (std::uint8_t c : perGroup[static_cast<std::size_t>(g)]) {
+                    m.targetCells.push_back(c);
+                    isTarget[c] = true;
+                }
+            }
+            m.placementOrigin.push_back(static_cast<std::uint8_t>(oy * 15 + ox));
+        }
+    m.placementCount = static_cast<int>(m.placementOrigin.size());
+    m.impossible = m.placementCount == 0;
+    computeDistances(m, isTarget);
+    return m;
+}
+
+}  // namespace tarvik::plans
