@@ -3,6 +3,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "deep_generator.h"
 #include "generator_set.h"
 #include "generator_source.h"
 #include "subcommand.h"
@@ -80,47 +81,84 @@ int runSet(const Args& args)
     return failures == 0 ? kExitOk : kExitFailed;
 }
 
+// The library's names for a molecule written the same way, if it has one.
+const MoleculeEntry* libraryEntry(const std::string& notation)
+{
+    for (const MoleculeEntry& e : moleculeLibrary())
+        if (notation == e.notation) return &e;
+    return nullptr;
+}
+
 int runMolecule(const Args& args)
 {
     if (args.empty()) return usageError("generate", "expected a molecule in line notation");
     std::string error;
     auto graph = parseMolecule(args[0], &error);
     if (!graph) return usageError("generate", "the molecule '" + args[0] + "' is not sound: " + error);
-    auto layout = layOutMolecule(*graph);
+    auto layout = layOutMolecule(*graph, LayoutOptions{11, 400000});
     if (!layout) return usageError("generate", "the molecule cannot be laid out on the grid");
-    GenerationOrder request;
-    long seed = 1, low = 1, high = 8, size = 9, shape = 0;
+    long seed = 1, low = 1, high = 8, size = 9, height = -1, shape = 0, walls = -1, density = 40, climb = 80, states = 400000;
+    bool scatter = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        long v = 0;
         bool more = i + 1 < args.size();
         if (args[i] == "--seed" && more && readInt(args[i + 1], 0, 2147483647, seed)) ++i;
         else if (args[i] == "--min" && more && readInt(args[i + 1], 1, 200, low)) ++i;
         else if (args[i] == "--max" && more && readInt(args[i + 1], 1, 200, high)) ++i;
         else if (args[i] == "--size" && more && readInt(args[i + 1], 3, 13, size)) ++i;
+        else if (args[i] == "--height" && more && readInt(args[i + 1], 3, 13, height)) ++i;
         else if (args[i] == "--shape" && more && readInt(args[i + 1], 0, static_cast<long>(BoardShape::Count) - 1, shape)) ++i;
-        else if (args[i] == "--walls" && more && readInt(args[i + 1], 0, 40, v)) {
-            request.board.obstacles = static_cast<int>(v);
-            ++i;
-        } else
+        else if (args[i] == "--walls" && more && readInt(args[i + 1], 0, 40, walls)) ++i;
+        else if (args[i] == "--density" && more && readInt(args[i + 1], 0, 100, density)) ++i;
+        else if (args[i] == "--climb" && more && readInt(args[i + 1], 0, 100000, climb)) ++i;
+        else if (args[i] == "--states" && more && readInt(args[i + 1], 1000, 50000000, states)) ++i;
+        else if (args[i] == "--scatter") scatter = true;
+        else
             return usageError("generate", "unexpected '" + args[i] + "'");
     }
     if (low > high) return usageError("generate", "--min is above --max");
-    request.board.shape = static_cast<BoardShape>(shape);
-    request.board.width = request.board.height = static_cast<int>(size);
-    request.minMoves = static_cast<int>(low);
-    request.maxMoves = static_cast<int>(high);
-    request.scatterMoves = static_cast<int>(high) + 2;
-    request.wallStyle = static_cast<int>(seed % 4);
+    if (height < 0) height = size;
     std::mt19937 rng(static_cast<std::uint32_t>(seed));
-    auto plan = generatePlan(*layout, request, rng);
+    std::optional<GeneratedPlan> plan;
+    // Few atoms: the exact backward search shapes the board for depth. Many:
+    // scattered starts measured by the forward solver.
+    if (!scatter && static_cast<int>(layout->atoms.size()) <= BackwardSearch::kMaxAtoms) {
+        DeepOrder order;
+        order.maze = MazeDesign{static_cast<BoardShape>(shape), static_cast<int>(size), static_cast<int>(height), static_cast<int>(density)};
+        order.wallStyle = static_cast<int>(seed % 4);
+        order.minMoves = static_cast<int>(low);
+        order.maxMoves = static_cast<int>(high);
+        order.climbSteps = static_cast<int>(climb);
+        order.limits.maxStates = static_cast<std::size_t>(states);
+        plan = generateDeepPlan(*layout, order, rng);
+    } else {
+        GenerationOrder request;
+        request.board.shape = static_cast<BoardShape>(shape);
+        request.board.width = static_cast<int>(size);
+        request.board.height = static_cast<int>(height);
+        request.board.obstacles = walls >= 0 ? static_cast<int>(walls) : static_cast<int>(density) / 5;
+        request.minMoves = static_cast<int>(low);
+        request.maxMoves = static_cast<int>(high);
+        request.scatterMoves = static_cast<int>(high) + 2;
+        request.wallStyle = static_cast<int>(seed % 4);
+        plan = generatePlan(*layout, request, rng);
+    }
     if (!plan) {
         std::cerr << "tarvik-plans generate: no board with a shortest solution of " << low << ".." << high << " moves found\n";
         return kExitFailed;
     }
     PlanText text;
-    text.title = molecularFormula(*graph);
-    text.english = {molecularFormula(*graph)};
-    text.german = {molecularFormula(*graph)};
+    const MoleculeEntry* entry = libraryEntry(args[0]);
+    text.title = entry ? entry->english : molecularFormula(*graph);
+    text.english = entry ? breakName(entry->english) : std::vector<std::string>{molecularFormula(*graph)};
+    text.german = entry ? breakName(entry->german) : std::vector<std::string>{molecularFormula(*graph)};
+    std::ostringstream how;
+    how << "generate molecule " << args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) how << " " << args[i];
+    text.comments.push_back(how.str());
+    std::ostringstream figures;
+    figures << molecularFormula(*graph) << ", " << layout->atoms.size() << " atoms, " << plan->solution.size() << " moves ("
+            << plan->states << " states searched)";
+    text.comments.push_back(figures.str());
     std::cout << planSourceText(*plan, text);
     return kExitOk;
 }
@@ -133,7 +171,7 @@ int run(const Args& args)
 }
 
 const Subcommand command{"generate",
-                         "generate set DIR [--files A B] | molecule NOTATION [--min N --max N --size N --shape N --walls N --seed N]",
+                         "generate set DIR [--files A B] | molecule NOTATION [--min N --max N --size N --height N --shape N --density P --climb N --states N --walls N --scatter --seed N]",
                          run};
 
 }  // namespace
