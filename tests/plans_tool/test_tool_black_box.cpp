@@ -180,3 +180,24 @@ TEST_F(Tool, MalformedInputNeverCrashes)
 }
 
 }  // namespace
+
+TEST_F(Tool, RenderWritesTheGamesPictureOfAPlan)
+{
+    const ToolRun ok = run(std::string("render ") + TARVIK_LEVEL_DATA + " 1 -o " + path("one.png"));
+    EXPECT_EQ(ok.code, 0) << ok.err;
+    const std::string png = slurp(path("one.png"));
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    // Width and height stand big-endian in the header chunk.
+    auto word = [&](std::size_t at) {
+        return (std::uint8_t(png[at]) << 24) | (std::uint8_t(png[at + 1]) << 16) | (std::uint8_t(png[at + 2]) << 8) | std::uint8_t(png[at + 3]);
+    };
+    EXPECT_EQ(word(16), 650u);
+    EXPECT_EQ(word(20), 470u);
+    const ToolRun missing = run(std::string("render ") + TARVIK_LEVEL_DATA + " 501 -o " + path("no.png"));
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("there is no plan 501"), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("no.png")));
+    EXPECT_EQ(run("render " + path("absent.dat") + " 1 -o " + path("x.png")).code, 1);
+    EXPECT_EQ(run(std::string("render ") + TARVIK_LEVEL_DATA + " 1").code, 2);
+}
