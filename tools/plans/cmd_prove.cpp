@@ -20,7 +20,8 @@ std::string joined(const NameLines& lines)
 }
 
 // Solves every plan of a level data file afresh and prints the table of
-// plans: number, names, atoms, least moves and the time the proof took.
+// plans: number, names, atoms, least moves, the time the proof took and
+// the states it stored.
 int run(const Args& args)
 {
     double seconds = 600.0;
@@ -38,8 +39,8 @@ int run(const Args& args)
     if (files.size() != 1) return usageError("prove", "expected one level data file");
     const auto catalogue = loadForTool(files[0]);
     if (!catalogue) return kExitFailed;
-    std::cout << "| Plan | Molecule (Deutsch) | Molecule (English) | Atoms | Least moves | Solver time (s) |\n"
-                 "|---:|---|---|---:|---:|---:|\n";
+    std::cout << "| Plan | Molecule (Deutsch) | Molecule (English) | Atoms | Least moves | Solver time (s) | States |\n"
+                 "|---:|---|---|---:|---:|---:|---:|\n";
     double total = 0.0, slowest = 0.0;
     std::size_t states = 0;
     int unproven = 0;
@@ -60,7 +61,7 @@ int run(const Args& args)
             ++unproven;
         }
         std::cout << "| " << n << " | " << joined(record.germanName) << " | " << joined(record.englishName) << " | " << atoms << " | "
-                  << moves.str() << " | " << std::fixed << std::setprecision(3) << r.seconds << " |\n";
+                  << moves.str() << " | " << std::fixed << std::setprecision(3) << r.seconds << " | " << r.statesStored << " |\n";
     }
     std::cout << "\n" << catalogue->planCount() << " plans proven in " << std::fixed << std::setprecision(1) << total
               << " s of solver time (slowest " << std::setprecision(2) << slowest << " s, " << states << " states in all); "
