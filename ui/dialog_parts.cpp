@@ -14,11 +14,12 @@ int pointsToPixels(int points) { return static_cast<int>(std::lround(points * 96
 
 QFont dialogFont(int points, bool bold)
 {
-    // The narrow Helvetica-like faces come closest to the widths the layout
-    // was made for; a wide face would push words past the labels' edges.
+    // The layout was made for faces whose lines step 13 pixels at 8 points, so
+    // a two-line question fills its 26-pixel label exactly. The condensed
+    // face keeps that step and is narrow enough for the longest words; the
+    // Helvetica-like faces step 15 pixels and slice the second line.
     QFont font;
-    font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
@@ -32,10 +33,10 @@ QPixmap loadPicture(const QString& resource)
     return picture;
 }
 
-QFrame* addBevel(QWidget* parent, const QRect& place)
+QFrame* addBevel(QWidget* parent, const QRect& place, BevelShape shape)
 {
     auto* bevel = new QFrame(parent);
-    bevel->setFrameShape(QFrame::Box);
+    bevel->setFrameShape(shape == BevelShape::Frame ? QFrame::Box : QFrame::Panel);
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setGeometry(place);
     return bevel;
@@ -82,7 +83,7 @@ QLabel* addSmallDialogFrame(QDialog* dialog, const QWidget* mainWindow, const QR
     dialog->setWindowTitle(QString::fromStdString(texts::dialogCaption()));
     if (mainWindow)
         dialog->setWindowIcon(mainWindow->windowIcon());
-    addBevel(dialog, QRect(8, 8, 245, 49));
+    addBevel(dialog, QRect(8, 8, 245, 49), BevelShape::Frame);
     addIconImage(dialog, mainWindow, QRect(16, 16, 32, 32));
     auto* label = new QLabel(dialog);
     label->setGeometry(labelPlace);

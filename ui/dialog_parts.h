@@ -28,8 +28,10 @@ QFont dialogFont(int points = 8, bool bold = false);
 // A resource picture as it is, or a null pixmap when it is missing.
 QPixmap loadPicture(const QString& resource);
 
-// A lowered bevel frame at the given place.
-QFrame* addBevel(QWidget* parent, const QRect& place);
+// A lowered bevel: a sunken panel around a group, or a frame-shaped line
+// (an etched rectangle) as the small dialogs draw it.
+enum class BevelShape { Panel, Frame };
+QFrame* addBevel(QWidget* parent, const QRect& place, BevelShape shape);
 
 // An image holding the main window's icon at 32 x 32.
 QLabel* addIconImage(QWidget* parent, const QWidget* mainWindow, const QRect& place);

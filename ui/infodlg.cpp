@@ -54,7 +54,7 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<int()> tongue, LinkO
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
 
-    addBevel(this, QRect(4, 4, 301, 197));
+    addBevel(this, QRect(4, 4, 301, 197), BevelShape::Panel);
     addPicture(this, pictures::kInfo, QRect(8, 8, 101, 77));
     progname = addLabel(this, q(texts::programName()), QPoint(112, 8), QSize(189, 25));
     progname->setFont(dialogFont(14, true));
@@ -68,7 +68,7 @@ TInfoDialog::TInfoDialog(QWidget* mainWindow, std::function<int()> tongue, LinkO
     addLabel(this, q(texts::webLabel()), QPoint(21, 174), QSize(85, 21))->setAlignment(Qt::AlignRight | Qt::AlignTop);
     webLink = addLink(this, texts::makerWeb(), opener, QPoint(112, 174));
 
-    addBevel(this, QRect(4, 206, 301, 77));
+    addBevel(this, QRect(4, 206, 301, 77), BevelShape::Panel);
     addPicture(this, pictures::kLogo, QRect(8, 210, 119, 68));
     memberLabel = addLabel(this, QString(), QPoint(135, 210), QSize(166, 13));
     guildLink = addLink(this, texts::guildWeb(), opener, QPoint(135, 225));

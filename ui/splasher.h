@@ -24,6 +24,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Esc and a window manager's close request would end the splash early;
+    // only a click or the timer may.
+    void reject() override {}
 };
 
 }  // namespace tarvik

@@ -18,7 +18,7 @@ TTongueDlg::TTongueDlg(QWidget* mainWindow, std::function<void(int)> setTongue)
     setWindowTitle(QString::fromStdString(texts::tongueDialogCaption()));
     if (mainWindow)
         setWindowIcon(mainWindow->windowIcon());
-    addBevel(this, QRect(8, 8, 305, 77));
+    addBevel(this, QRect(8, 8, 305, 77), BevelShape::Panel);
     addIconImage(this, mainWindow, QRect(28, 28, 37, 37));
 
     // The two captions are the same whatever the tongue.

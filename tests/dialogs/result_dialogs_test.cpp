@@ -92,6 +92,24 @@ TEST(Splash, BorderlessOnTopAndClosedByAClick)
     EXPECT_EQ(splash.size(), QSize(200, 150));
 }
 
+TEST(Splash, EscAndACloseRequestLeaveItUp)
+{
+    TSplash splash(nullptr, 60000);
+    bool upAfterEsc = false;
+    bool upAfterClose = false;
+    whenModal([&](QWidget* w) {
+        QTest::keyClick(w, Qt::Key_Escape);
+        upAfterEsc = splash.isVisible();
+        w->close();
+        upAfterClose = splash.isVisible();
+        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(10, 10));
+    });
+    splash.exec();
+    EXPECT_TRUE(upAfterEsc);
+    EXPECT_TRUE(upAfterClose);
+    EXPECT_FALSE(splash.isVisible()) << "the click closed it";
+}
+
 TEST(Splash, ClosesAtTheFirstTickAfterItAppearedCountingFromCreation)
 {
     TSplash splash(nullptr, 600);
