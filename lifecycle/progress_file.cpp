@@ -1,5 +1,6 @@
 #include "lifecycle/progress_file.h"
 
+#include "lifecycle/dialog_folder.h"
 #include "text/messages.h"
 
 #include <QDir>
@@ -31,6 +32,10 @@ bool readProgressFile(const QString& path, ProgressFlags flags)
 bool writeProgressFile(const QString& path, std::span<const std::uint8_t, kProgressBytes> flags)
 {
     QSaveFile file(path);
+    // A folder that forbids new files leaves no room for the temporary file;
+    // the player's own file may still be writable, so it is written in place
+    // there, giving up the all-or-nothing replace only where it cannot be had.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const qint64 written = file.write(reinterpret_cast<const char*>(flags.data()), kProgressBytes);
@@ -83,9 +88,8 @@ void ProgressFiles::readAtStartup()
 bool ProgressFiles::saveProgress()
 {
     const QFileInfo current(progressPath_);
-    const QString startFolder =
-        !progressPath_.isEmpty() && current.exists() ? current.absolutePath() : QString();
-    const QString preset = progressPath_.isEmpty() ? QString() : current.fileName();
+    QString startFolder = !progressPath_.isEmpty() && current.exists() ? current.absolutePath() : QString();
+    QString preset = progressPath_.isEmpty() ? QString() : current.fileName();
 
     QString name;
     for (;;) {
@@ -98,6 +102,11 @@ bool ProgressFiles::saveProgress()
         const auto question = overwriteQuestion(tongue_(), fileNameOf(name).toStdString());
         if (messages_.askYesNo(fromUtf8(question)))
             break;
+        // The player said No to this name: show the dialog again where they
+        // were, with the name the question was about, to be changed.
+        const QFileInfo refused(name);
+        startFolder = refused.absolutePath();
+        preset = refused.fileName();
     }
 
     progressPath_ = name;
@@ -110,7 +119,8 @@ bool ProgressFiles::saveProgress()
 bool ProgressFiles::loadProgress()
 {
     const QString folder = QFileInfo(progressPath_).absolutePath();
-    const QString startFolder = !progressPath_.isEmpty() && QFileInfo(folder).isDir() ? folder : programDir_;
+    const QString startFolder =
+        !progressPath_.isEmpty() && QFileInfo(folder).isDir() ? folder : fallbackDialogFolder(programDir_);
     const auto chosen = dialogs_.askOpenName(startFolder);
     if (!chosen || chosen->isEmpty())
         return false;

@@ -21,6 +21,7 @@ bool readProgressFile(const QString& path, ProgressFlags flags);
 
 // Writes the 500 flags through a temporary file that replaces the old one
 // only once everything is written, so a failed write leaves the old file.
+// Where the folder forbids new files, an existing file is written in place.
 bool writeProgressFile(const QString& path, std::span<const std::uint8_t, kProgressBytes> flags);
 
 // The chosen name with its extension replaced by ".tkx" (or ".tkx" appended).

@@ -33,6 +33,8 @@ std::optional<QString> QtFileDialogs::askOpenName(const QString& startFolder)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A name that does not exist yet is accepted: it becomes the next save's file.
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The pattern stays out of the label, which reads the same in both languages.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilter(QStringLiteral("Tarvik Atoms-Dateien (*.tkx)"));
     dialog.setDefaultSuffix(QStringLiteral("tkx"));
     if (!startFolder.isEmpty())

@@ -1,16 +1,22 @@
 #include "fakes.h"
+#include "lifecycle/dialog_folder.h"
 #include "lifecycle/progress_file.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <csignal>
 #include <deque>
+#include <optional>
 
 namespace tarvik {
 namespace {
@@ -46,7 +52,7 @@ protected:
     std::array<std::uint8_t, kProgressBytes> flags{};
     QString progressPath;
     int tongue = 0;
-    QString programDir = QStringLiteral("/program/dir");
+    QString programDir = dir.path() + QLatin1Char('/');
     FakeDialogs dialogs;
     FakeMessages messages;
 };
@@ -98,7 +104,9 @@ TEST_F(ProgressFilesTest, OverwriteNoShowsTheDialogAgainAndANewNameNeedsNoQuesti
     EXPECT_TRUE(files().saveProgress());
     ASSERT_EQ(messages.questions.size(), 1u);
     EXPECT_EQ(messages.questions[0], "Game old.tkx already existing. Overwrite?");
-    EXPECT_EQ(dialogs.saveCalls.size(), 2u);
+    ASSERT_EQ(dialogs.saveCalls.size(), 2u);
+    EXPECT_EQ(dialogs.saveCalls[1].folder, dir.path()) << "the dialog shows again where the player was";
+    EXPECT_EQ(dialogs.saveCalls[1].preset, "old.tkx");
     EXPECT_EQ(bytesOf(at("old.tkx")), old);
     EXPECT_EQ(bytesOf(at("new.tkx")).at(3), 1);
     EXPECT_EQ(progressPath, at("new.tkx"));
@@ -199,6 +207,61 @@ TEST_F(ProgressFilesTest, WriteThatFailsHalfWayLeavesTheOldFileIntact)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.tkx"});
 }
 
+// Root may create files anywhere, so the write is made by a child process
+// that has become the unprivileged user "nobody". Returns the child's verdict,
+// or nullopt when this process can neither drop nor lacks the privilege.
+std::optional<bool> writeWithoutPrivilege(const QString& path, ProgressFlags flags)
+{
+    if (geteuid() != 0)
+        return writeProgressFile(path, flags);
+    const pid_t child = fork();
+    if (child < 0)
+        return std::nullopt;
+    if (child == 0) {
+        constexpr uid_t nobody = 65534;
+        if (setgroups(0, nullptr) != 0 || setresgid(nobody, nobody, nobody) != 0 ||
+            setresuid(nobody, nobody, nobody) != 0)
+            _exit(3);
+        _exit(writeProgressFile(path, flags) ? 0 : 1);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 0;
+}
+
+TEST_F(ProgressFilesTest, FolderThatForbidsNewFilesStillLetsAWritableFileBeSaved)
+{
+    const bool root = geteuid() == 0;
+    writeBytes(at("mine.tkx"), QByteArray(600, '\x09'));
+    // The folder: nobody else may add files (root's own, or read-only for us);
+    // the progress file itself: writable by whoever writes it.
+    ASSERT_TRUE(QFile::setPermissions(at("mine.tkx"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                          QFileDevice::ReadOther | QFileDevice::WriteOther));
+    if (root) {
+        ASSERT_EQ(chown(at("mine.tkx").toLocal8Bit().constData(), 65534, 65534), 0);
+    }
+    const QFileDevice::Permissions closed = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                            QFileDevice::ReadOther | QFileDevice::ExeOther |
+                                            (root ? QFileDevice::WriteOwner : QFileDevice::Permissions{});
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), closed));
+
+    flags.fill(0);
+    flags[2] = 1;
+    const auto saved = writeWithoutPrivilege(at("mine.tkx"), flags);
+    const auto created = writeWithoutPrivilege(at("new.tkx"), flags);
+    QFile::setPermissions(dir.path(), closed | QFileDevice::WriteOwner);
+    if (!saved || !created)
+        GTEST_SKIP() << "running as root and cannot become the user nobody to meet the folder's permissions";
+
+    EXPECT_TRUE(*saved) << "the file is writable, so it is written in place";
+    QByteArray expected(500, '\0');
+    expected[2] = 1;
+    EXPECT_EQ(bytesOf(at("mine.tkx")), expected) << "exactly the 500 flags, the old tail cut off";
+    EXPECT_FALSE(*created) << "a new file cannot be made in such a folder";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"mine.tkx"});
+}
+
 TEST_F(ProgressFilesTest, StartupReadOfAMissingFileKeepsItsNameSilently)
 {
     flags.fill(1);
@@ -271,6 +334,39 @@ TEST_F(ProgressFilesTest, OpenStartsInTheProgressFolderOrTheProgramFolder)
     progressPath.clear();
     files().loadProgress();
     EXPECT_EQ(dialogs.openCalls, (std::vector<QString>{dir.path(), programDir, programDir}));
+}
+
+TEST_F(ProgressFilesTest, OpenStartsInTheDocumentsFolderWhenTheProgramFolderIsNotThePlayers)
+{
+    programDir = QStringLiteral("/no/such/program/folder/");
+    files().loadProgress();
+    ASSERT_EQ(dialogs.openCalls.size(), 1u);
+    EXPECT_EQ(dialogs.openCalls[0], QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+TEST(DialogFolder, TheProgramFolderOnlyWhenThePlayerMayWriteThere)
+{
+    QTemporaryDir program;
+    const QString documents = QStringLiteral("/home/player/Documents");
+    const QString programDir = program.path() + QLatin1Char('/');
+    EXPECT_EQ(fallbackDialogFolder(programDir, documents), programDir);
+    EXPECT_EQ(fallbackDialogFolder(QStringLiteral("/no/such/folder/"), documents), documents);
+    const QString file = program.filePath("a-file");
+    QFile(file).open(QIODevice::WriteOnly);
+    EXPECT_EQ(fallbackDialogFolder(file, documents), documents) << "a file is no folder";
+
+}
+
+TEST(DialogFolder, AReadOnlyProgramFolderIsNotThePlayers)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write into a read-only folder, so for root it is the player's";
+    QTemporaryDir program;
+    const QString documents = QStringLiteral("/home/player/Documents");
+    ASSERT_TRUE(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QString chosen = fallbackDialogFolder(program.path() + QLatin1Char('/'), documents);
+    QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(chosen, documents);
 }
 
 // A file that opens but cannot be read (the process's own memory file fails
