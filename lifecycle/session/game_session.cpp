@@ -1,5 +1,7 @@
 #include "lifecycle/session/game_session.h"
 
+#include "lifecycle/data_files.h"
+#include "lifecycle/level_data_file.h"
 #include "lifecycle/qt_file_dialogs.h"
 #include "lifecycle/session/session_dialogs.h"
 #include "lifecycle/settings_rules.h"
@@ -17,7 +19,6 @@
 #include "ui/tongdlg.h"
 #include "ui/winner.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -40,10 +41,10 @@ std::unique_ptr<GameSession> GameSession::create(const QString& programDir, Sess
     // The tongue comes first, so that a failing level data file is reported
     // in the player's language.
     const int tongue = ports.settings->readInt(kCommonSection, kTongue, kTongueUnset);
-    const std::string dataPath = levelDataPath(QDir::toNativeSeparators(programDir).toStdString());
-    std::optional<PlanCatalogue> catalogue = loadCatalogue(dataPath);
+    const QString dataPath = dataFilePath(programDir, QString::fromLatin1(kLevelDataFileName));
+    std::optional<PlanCatalogue> catalogue = loadLevelDataFile(dataPath);
     if (!catalogue) {
-        const QString message = QString::fromStdString(fileErrorMessage(tongue, dataPath));
+        const QString message = QString::fromStdString(fileErrorMessage(tongue, dataPath.toStdString()));
         if (ports.messages)
             ports.messages->showError(message);
         else
@@ -70,7 +71,7 @@ GameSession::GameSession(const QString& programDir, SessionPorts ports, PlanCata
     form_ = std::make_unique<TMainForm>(catalogue_, speed, std::move(parts));
     form_->setTongue(tongue);
 
-    help().createHelpHook(QDir::toNativeSeparators(programDir_ + QStringLiteral("vrel.chm")));
+    help().createHelpHook(dataFilePath(programDir_, QStringLiteral("vrel.chm")));
 
     if (!ports_.fileDialogs)
         ownFileDialogs_ = std::make_unique<QtFileDialogs>(form_.get());

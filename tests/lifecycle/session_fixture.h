@@ -99,7 +99,8 @@ class SessionTest : public ::testing::Test {
 protected:
     SessionTest() { writePlans(3); }
 
-    QString programDir() const { return dir.path() + QLatin1Char('/'); }
+    // The program's folder: the temporary folder itself unless a test moves it.
+    QString programDir() const { return programFolder.isEmpty() ? dir.path() + QLatin1Char('/') : programFolder; }
     QString settingsPath() const { return dir.filePath("settings.ini"); }
 
     void writePlans(int count)
@@ -177,6 +178,7 @@ protected:
     int count(const std::string& entry) const { return static_cast<int>(std::count(log.begin(), log.end(), entry)); }
 
     QTemporaryDir dir;
+    QString programFolder;
     EventLog log;
     RecordingStore store{settingsPath(), log};
     FakeDialogs fileDialogs;

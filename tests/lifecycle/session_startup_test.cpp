@@ -148,6 +148,30 @@ TEST_F(SessionTest, MissingOrEmptyLevelDataEndsWithTheMessageAndWritesNothing)
                              [](QWidget* w) { return w->isVisible(); }));
 }
 
+TEST_F(SessionTest, InstalledGameFindsItsLevelDataAndHelpInTheSharedFolder)
+{
+    // bin/ holds the program, share/tarvik-atoms/ the data, as an install lays them out.
+    const QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath("bin") && root.mkpath("share/tarvik-atoms"));
+    ASSERT_TRUE(QFile::rename(dir.filePath("vrel.dat"), dir.filePath("share/tarvik-atoms/vrel.dat")));
+    QFile(dir.filePath("share/tarvik-atoms/vrel.chm")).open(QIODevice::WriteOnly);
+    programFolder = QDir::toNativeSeparators(dir.filePath("bin") + QLatin1Char('/'));
+    writeSettings("tongue=0\n");
+
+    auto session = create();
+    ASSERT_TRUE(session);
+    EXPECT_TRUE(messages.errors.empty());
+    EXPECT_EQ(session->mainForm().game().planCount(), 3);
+    const std::string help = QDir::toNativeSeparators(dir.filePath("share/tarvik-atoms/vrel.chm")).toStdString();
+    EXPECT_EQ(log.at(0), "help hook " + help);
+
+    // Gone from both places: the message names the place beside the program.
+    QFile::remove(dir.filePath("share/tarvik-atoms/vrel.dat"));
+    EXPECT_FALSE(create());
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0].toStdString(), "Fileerror with file " + programFolder.toStdString() + "vrel.dat.");
+}
+
 TEST_F(SessionTest, StoredProgressFileThatIsMissingGivesNoMessageAndIsProposedAtTheNextSave)
 {
     writeSettings("tongue=0\nsave=" + dir.filePath("gone.tkx").toUtf8() + "\n");
