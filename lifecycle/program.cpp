@@ -1,10 +1,12 @@
 // The game: one run from start to an orderly close.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
+
+#include <cstdio>
 
 #include "help/game_help_hooks.h"
 #include "help/help_integration.h"
+#include "lifecycle/command_line.h"
 #include "lifecycle/session/game_session.h"
 #include "lifecycle/settings_store.h"
 #include "ui/pixel_exact.h"
@@ -12,19 +14,29 @@
 
 int main(int argc, char** argv)
 {
+    // Help and version need no window, so they are answered before anything
+    // of the game starts, even where there is no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const tarvik::CommandLine commandLine = tarvik::readCommandLine(tarvik::withoutDebugSwitches(arguments));
+    if (commandLine.action == tarvik::CommandLine::Action::ShowHelp) {
+        std::fputs(qPrintable(tarvik::commandLineHelp()), stdout);
+        return 0;
+    }
+    if (commandLine.action == tarvik::CommandLine::Action::ShowVersion) {
+        std::puts(qPrintable(tarvik::versionLine()));
+        return 0;
+    }
+    if (!commandLine.note.isEmpty())
+        std::fprintf(stderr, "tarvik-atoms: %s\n", qPrintable(commandLine.note));
+
     tarvik::keepExactPixels();
     QApplication app(argc, argv);
     // The help control, the help environment and the debug log, before any window.
     tarvik::HelpIntegrationScope helpIntegration;
 
-    QCommandLineParser options;
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Write a PNG of the main window to FILE, then end."),
-                                        QStringLiteral("FILE"));
-    options.addOption(screenshot);
-    options.process(tarvik::withoutDebugSwitches(QCoreApplication::arguments()));
-
-    // The level data and help files are looked up beside the program.
+    // The level data and help files are looked up from the program's folder.
     const QString programDir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     tarvik::SettingsStore settings;
     tarvik::SessionPorts ports;
@@ -36,8 +48,8 @@ int main(int argc, char** argv)
         return 1;
 
     session->showMainWindow();
-    if (options.isSet(screenshot))
-        tarvik::scheduleScreenshot(session->mainForm(), options.value(screenshot));
+    if (!commandLine.screenshotFile.isEmpty())
+        tarvik::scheduleScreenshot(session->mainForm(), commandLine.screenshotFile);
     const int result = app.exec();
     // The windows go now; the main window's place is written as it goes.
     session.reset();
