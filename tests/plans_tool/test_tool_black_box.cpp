@@ -133,7 +133,8 @@ TEST_F(Tool, PlayRejectsBadNumbersAndActions)
 {
     ASSERT_EQ(run("compile " + write("w.plan", kWater) + " -o " + path("w.dat")).code, 0);
     for (const std::string args : {"0", "2", "x", "1 down:1", "1 down:a,b", "1 push:diagonal", "1 up:1,1",
-                                    "1 down:1,1,1", "1 down:99999999999,1"}) {
+                                    "1 down:1,1,1", "1 down:99999999999,1", "1 down:15,0", "1 down:0,15",
+                                    "1 down:-1,3", "1 down:3,-1", "1 down:14,14 down:20,2"}) {
         const ToolRun r = run("play " + path("w.dat") + " " + args);
         EXPECT_EQ(r.code, 2) << args;
         EXPECT_FALSE(r.err.empty()) << args;

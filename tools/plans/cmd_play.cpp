@@ -21,6 +21,9 @@ bool parseNumber(std::string_view s, int& value)
     return ec == std::errc() && end == s.data() + s.size() && value > -1000 && value < 1000;
 }
 
+// A click is only a cell of the board: anything else would land outside it.
+bool parseCell(std::string_view s, int& value) { return parseNumber(s, value) && value >= 0 && value < kBoardSide; }
+
 bool parseAction(const std::string& text, Action& action)
 {
     const std::string_view s = text;
@@ -29,7 +32,7 @@ bool parseAction(const std::string& text, Action& action)
         const std::size_t comma = rest.find(',');
         if (comma == std::string_view::npos) return false;
         action.down = true;
-        return parseNumber(rest.substr(0, comma), action.x) && parseNumber(rest.substr(comma + 1), action.y);
+        return parseCell(rest.substr(0, comma), action.x) && parseCell(rest.substr(comma + 1), action.y);
     }
     if (s == "push:left") action = {false, -1, 0};
     else if (s == "push:right") action = {false, 1, 0};
@@ -56,7 +59,7 @@ int run(const Args& args)
     std::vector<Action> actions(args.size() - 2);
     for (std::size_t i = 2; i < args.size(); ++i) {
         if (!parseAction(args[i], actions[i - 2]))
-            return usageError("play", "malformed action '" + args[i] + "' (down:X,Y or push:left|right|up|down)");
+            return usageError("play", "malformed action '" + args[i] + "' (down:X,Y with X and Y in 0..14, or push:left|right|up|down)");
     }
     const auto catalogue = loadForTool(args[0]);
     if (!catalogue) return kExitFailed;
