@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <map>
+#include <chrono>
+#include <cstdint>
 #include <random>
-#include <set>
 
 #include "core/board_play.h"
 #include "core/quiet_ports.h"
 #include "generator.h"
+#include "search_model.h"
+#include "search_perimeter.h"
 #include "solver.h"
+#include "solver_bfs.h"
 #include "solver_record.h"
 
 using namespace tarvik::plans;
@@ -39,32 +42,46 @@ Puzzle moleculePuzzle(const char* notation, Board board, int ox, int oy) {
     return p;
 }
 
-// Plain breadth-first search over whole boards: the reference.
+// The plain breadth-first search's answer: the least moves, -1 when there
+// is no solution, -2 when it gave up.
 int breadthFirst(const Puzzle& p, std::size_t cap = 400000) {
-    if (moleculeComplete(p, p.board)) return 0;
-    std::set<Board> seen{p.board};
-    std::vector<Board> frontier{p.board};
-    for (int depth = 1; !frontier.empty(); ++depth) {
-        std::vector<Board> next;
-        for (const Board& b : frontier)
-            for (int c = 0; c < 225; ++c) {
-                if (b[static_cast<std::size_t>(c)] < 1 || b[static_cast<std::size_t>(c)] > 50) continue;
-                for (int d = 0; d < 4; ++d) {
-                    Board n = b;
-                    if (!pushAtom(n, c % 15, c / 15, d)) continue;
-                    // Atoms of one kind are interchangeable: compare kinds, not numbers.
-                    Board key = n;
-                    for (auto& v : key)
-                        if (v >= 1 && v <= 50) v = static_cast<std::uint8_t>(1 + (std::find(p.kinds.begin() + 1, p.kinds.end(), p.kinds[v]) - (p.kinds.begin() + 1)));
-                    if (!seen.insert(key).second) continue;
-                    if (moleculeComplete(p, n)) return depth;
-                    next.push_back(n);
-                }
-            }
-        if (seen.size() > cap) return -2;
-        frontier.swap(next);
+    SolveResult r = breadthFirstSolve(p, SolveLimits{600.0, cap});
+    if (r.status == SolveStatus::Unknown) return -2;
+    return r.status == SolveStatus::Solved ? static_cast<int>(r.moves.size()) : -1;
+}
+
+// A room of 5..7 by 4..6 cells with some obstacles and the molecule's atoms
+// on random free cells, so some of these plans cannot be solved at all.
+Puzzle randomSmallPlan(const char* notation, int obstacles, std::mt19937& rng) {
+    Board board = room(5 + static_cast<int>(rng() % 3), 4 + static_cast<int>(rng() % 3));
+    for (int k = 0; k < obstacles; ++k) board[static_cast<std::size_t>((2 + rng() % 3) * 15 + 2 + rng() % 4)] = 150;
+    auto layout = *layOutMolecule(*parseMolecule(notation));
+    Puzzle p;
+    p.molWidth = layout.width;
+    p.molHeight = layout.height;
+    p.molecule = layout.atoms;
+    for (std::size_t i = 0; i < layout.atoms.size(); ++i) {
+        std::size_t cell;
+        do cell = rng() % 225;
+        while (board[cell] != 0);
+        board[cell] = static_cast<std::uint8_t>(i + 1);
+        p.kinds[i + 1] = layout.atoms[i].kind;
     }
-    return -1;
+    p.board = board;
+    return p;
+}
+
+// The same board with its atoms where they need the most moves: the backward
+// search from the goals runs dry, and the last state it found is the deepest.
+Puzzle deepestStart(const Puzzle& p) {
+    const SearchModel m = buildSearchModel(p);
+    if (m.impossible || !m.exactAtoms) return p;
+    GoalPerimeter goals(m);
+    goals.build(SIZE_MAX, std::chrono::steady_clock::now() + std::chrono::minutes(1));
+    if (!goals.complete() || goals.size() == 0) return p;
+    Puzzle deepest = p;
+    deepest.board = boardOfState(p, m, goals.state(static_cast<std::uint32_t>(goals.size() - 1)));
+    return deepest;
 }
 
 int replayLength(const Puzzle& p, const std::vector<SolveMove>& moves) {
@@ -78,28 +95,35 @@ int replayLength(const Puzzle& p, const std::vector<SolveMove>& moves) {
 
 TEST(SolverOptimality, AgreesWithBreadthFirstSearchOnSmallPlans) {
     std::mt19937 rng(2024);
-    const char* molecules[] = {"O", "HH", "N", "CO", "O=C=O", "C#N", "OO"};
-    int compared = 0;
-    for (int round = 0; round < 40; ++round) {
-        Board board = room(5 + static_cast<int>(rng() % 3), 4 + static_cast<int>(rng() % 3));
-        for (int k = 0; k < 3; ++k) {
-            int x = 2 + static_cast<int>(rng() % 4), y = 2 + static_cast<int>(rng() % 3);
-            board[static_cast<std::size_t>(y * 15 + x)] = 150;
-        }
-        Puzzle p = moleculePuzzle(molecules[round % 7], board, 1, 1);
-        bool clash = false;  // the walls may sit where the molecule was put
-        for (const LaidAtom& a : p.molecule) clash |= board[static_cast<std::size_t>((1 + a.row) * 15 + 1 + a.col)] != 0;
-        if (clash) continue;
-        scatterAtoms(p.board, 3 + round % 6, rng);
-        int reference = breadthFirst(p);
+    const char* molecules[] = {"O", "HH", "C#N", "O=C=O", "S", "F", "N", "OO", "C=O"};
+    const char* deepOnes[] = {"O", "C#N", "O=C=O", "S"};
+    int compared = 0, deep = 0, deepest = 0, unsolvable = 0;
+    for (int round = 0; round < 240; ++round) {
+        // Every third plan starts where its board needs the most moves.
+        Puzzle p = round % 3 == 0 ? deepestStart(randomSmallPlan(deepOnes[round / 3 % 4], 4, rng))
+                                  : randomSmallPlan(molecules[round % 9], round % 4 == 1 ? 14 : 3, rng);
+        int reference = breadthFirst(p, 40'000);
         if (reference == -2) continue;
-        SolveResult r = solvePuzzle(p);
-        ASSERT_EQ(r.status, SolveStatus::Solved) << "round " << round;
-        EXPECT_EQ(static_cast<int>(r.moves.size()), reference) << "round " << round;
-        EXPECT_EQ(replayLength(p, r.moves), reference) << "round " << round;
+        // Once as it comes, once forced to meet the backward search at once.
+        for (std::size_t plain : {std::size_t{200'000}, std::size_t{1}}) {
+            SolveResult r = solvePuzzle(p, SolveLimits{60.0, 30'000'000, plain});
+            if (reference == -1) {
+                EXPECT_EQ(r.status, SolveStatus::Unsolvable) << "round " << round;
+                continue;
+            }
+            ASSERT_EQ(r.status, SolveStatus::Solved) << "round " << round << " plain " << plain;
+            EXPECT_EQ(static_cast<int>(r.moves.size()), reference) << "round " << round << " plain " << plain;
+            EXPECT_EQ(replayLength(p, r.moves), reference) << "round " << round << " plain " << plain;
+        }
         ++compared;
+        deep += reference >= 8;
+        deepest = std::max(deepest, reference);
+        unsolvable += reference == -1;
     }
-    EXPECT_GE(compared, 25);
+    EXPECT_GE(compared, 200);
+    EXPECT_GE(deep, 40);
+    EXPECT_GE(deepest, 11);
+    EXPECT_GE(unsolvable, 5);
 }
 
 TEST(SolverOptimality, EstimateNeverExceedsTheTrueDistance) {

@@ -157,4 +157,14 @@ SearchModel buildSearchModel(const Puzzle& p)
     return m;
 }
 
+std::array<std::uint8_t, kCells> boardOfState(const Puzzle& puzzle, const SearchModel& m, const std::uint8_t* state)
+{
+    std::array<std::uint8_t, kCells> board = puzzle.board;
+    std::vector<std::uint8_t> numbers;  // atom numbers in the start's state order
+    for (int c : m.start) numbers.push_back(board[static_cast<std::size_t>(c)]);
+    for (int c : m.start) board[static_cast<std::size_t>(c)] = 0;
+    for (int i = 0; i < m.atomCount; ++i) board[state[i]] = numbers[static_cast<std::size_t>(i)];
+    return board;
+}
+
 }  // namespace tarvik::plans

@@ -91,4 +91,8 @@ struct SearchModel {
 
 SearchModel buildSearchModel(const Puzzle& puzzle);
 
+// The board of `puzzle` with its atoms moved to the cells of `state`; the
+// atoms of a kind keep their numbers in the board's row-major order.
+std::array<std::uint8_t, kCells> boardOfState(const Puzzle& puzzle, const SearchModel& m, const std::uint8_t* state);
+
 }  // namespace tarvik::plans

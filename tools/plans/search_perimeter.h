@@ -38,6 +38,10 @@ public:
     int deepest() const { return deepest_; }
     // The distance of a stored state, or -1 (and its number in `index`).
     int find(const std::uint8_t* state, std::uint64_t hash, std::uint32_t& index) const;
+    // Stored state `index` and its distance (states are numbered in the
+    // order found, so the deepest come last).
+    const std::uint8_t* state(std::uint32_t index) const { return table_.state(index); }
+    int distance(std::uint32_t index) const { return distance_[index]; }
     // The moves that lead from stored state `index` to a goal.
     std::vector<SolveMove> pathToGoal(std::uint32_t index) const;
 

@@ -18,9 +18,6 @@ using Clock = std::chrono::steady_clock;
 constexpr std::array<int, 4> kDx{-1, 1, 0, 0};
 constexpr std::array<int, 4> kDy{0, 0, -1, 1};
 constexpr int kMaxDepth = 250;
-// The first, plain attempt is cut off after this many states: most plans are
-// settled by then, and the rest are worth the backward search.
-constexpr std::size_t kPlainAttempt = 200'000;
 
 // Node flags live in the move's spare high bits (a move is below 1024).
 constexpr std::uint16_t kMoveBits = 0x03ff;
@@ -256,7 +253,7 @@ SolveResult solvePuzzle(const Puzzle& puzzle, const SolveLimits& limits)
     // Most plans are settled by a short plain search. The others are
     // searched again in rounds of growing size, each meeting a backward
     // search from the goals that grows along with it (a quarter of the round).
-    std::size_t round = kPlainAttempt;
+    std::size_t round = std::max<std::size_t>(limits.plainStates, 1);
     {
         ForwardSearch plain(model, nullptr);
         const bool more = model.exactAtoms && limits.maxStates > round;

@@ -48,6 +48,9 @@ enum class SolveStatus { Solved, Unsolvable, Unknown };
 struct SolveLimits {
     double seconds = 60.0;
     std::size_t maxStates = 30'000'000;
+    // States of the first, plain forward search; a plan it does not settle
+    // is searched again from both ends.
+    std::size_t plainStates = 200'000;
 };
 
 struct SolveResult {

@@ -1,0 +1,193 @@
+// The solver's own compact board, bound, backward search and state table,
+// each held against a slower, plainer account of the same thing.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+
+#include "core/board_play.h"
+#include "core/completion.h"
+#include "core/quiet_ports.h"
+#include "generator.h"
+#include "search_bound.h"
+#include "search_model.h"
+#include "search_perimeter.h"
+#include "search_table.h"
+#include "solver_bfs.h"
+#include "solver_record.h"
+
+using namespace tarvik::plans;
+
+namespace {
+
+using Board = std::array<std::uint8_t, 225>;
+
+// A record with the molecule built at a random place of a walled room with
+// some obstacles, so that random pushes both break and remake it.
+tarvik::PlanRecord roomRecord(const char* notation, std::mt19937& rng) {
+    auto layout = *layOutMolecule(*parseMolecule(notation));
+    tarvik::PlanRecord record;
+    record.molWidth = static_cast<std::uint8_t>(layout.width);
+    record.molHeight = static_cast<std::uint8_t>(layout.height);
+    for (std::size_t i = 0; i < layout.atoms.size(); ++i) {
+        record.atomCol[i + 1] = static_cast<std::uint8_t>(layout.atoms[i].col);
+        record.atomRow[i + 1] = static_cast<std::uint8_t>(layout.atoms[i].row);
+        record.atomKind[i + 1] = layout.atoms[i].kind;
+    }
+    const int w = 7 + static_cast<int>(rng() % 4), h = 6 + static_cast<int>(rng() % 4);
+    record.board.fill(168);
+    for (int y = 0; y <= h + 1; ++y)
+        for (int x = 0; x <= w + 1; ++x) record.board[static_cast<std::size_t>(y * 15 + x)] = (x == 0 || y == 0 || x == w + 1 || y == h + 1) ? 130 : 0;
+    const int ox = 1 + static_cast<int>(rng() % static_cast<unsigned>(w - layout.width + 1));
+    const int oy = 1 + static_cast<int>(rng() % static_cast<unsigned>(h - layout.height + 1));
+    for (std::size_t i = 0; i < layout.atoms.size(); ++i)
+        record.board[static_cast<std::size_t>((oy + layout.atoms[i].row) * 15 + ox + layout.atoms[i].col)] = static_cast<std::uint8_t>(i + 1);
+    for (int k = 0; k < 4; ++k) {
+        std::size_t cell = static_cast<std::size_t>((1 + rng() % static_cast<unsigned>(h)) * 15 + 1 + rng() % static_cast<unsigned>(w));
+        if (record.board[cell] == 0) record.board[cell] = 60;
+    }
+    return record;
+}
+
+// What a player sees on a cell: the blocking code, or the kind of the atom.
+std::array<std::int64_t, 225> kindsOf(const Board& b, const std::array<std::int32_t, 51>& kinds) {
+    std::array<std::int64_t, 225> out{};
+    for (std::size_t c = 0; c < 225; ++c) out[c] = b[c] >= 1 && b[c] <= 50 ? kinds[b[c]] : -static_cast<std::int64_t>(b[c]);
+    return out;
+}
+
+}  // namespace
+
+TEST(SearchBoard, RandomPushesMatchTheCoreAndCompletionAgrees) {
+    std::mt19937 rng(314);
+    const char* molecules[] = {"CC=O", "O", "C#N", "OCO", "N"};
+    int completeSeen = 0, incompleteSeen = 0;
+    for (int round = 0; round < 60; ++round) {
+        const tarvik::PlanRecord record = roomRecord(molecules[round % 5], rng);
+        const Puzzle puzzle = puzzleFromRecord(record);
+        const SearchModel m = buildSearchModel(puzzle);
+        ASSERT_FALSE(m.impossible);
+        std::vector<std::uint8_t> state = m.start;
+        std::array<std::uint8_t, kCells + 1> occupied{};
+        tarvik::QuietPorts quiet;
+        tarvik::BoardPlay play(quiet.ports(), 10);
+        play.setUp(record);
+        for (int step = 0; step < 40; ++step) {
+            const int slot = static_cast<int>(rng() % static_cast<unsigned>(m.atomCount));
+            const int dir = static_cast<int>(rng() % 4);
+            const int from = state[static_cast<std::size_t>(slot)];
+            m.fillOccupied(state.data(), occupied.data());
+            m.moveAtom(state.data(), slot, m.slideEnd(occupied.data(), from, dir));
+
+            const int x = from % 15 * 30 + 15, y = from / 15 * 30 + 15;
+            static constexpr int dx[] = {-1, 1, 0, 0}, dy[] = {0, 0, -1, 1};
+            ASSERT_EQ(play.mouseDown(x, y), tarvik::BoardPlay::DownResult::PickedUp);
+            play.mouseMove(x + 30 * dx[dir], y + 30 * dy[dir]);
+            play.mouseDown(x, y);
+
+            ASSERT_EQ(kindsOf(boardOfState(puzzle, m, state.data()), puzzle.kinds), kindsOf(play.plan().board, puzzle.kinds))
+                << "round " << round << " step " << step;
+            const bool complete = tarvik::isMoleculeComplete(play.plan(), play.pattern());
+            EXPECT_EQ(stateBound(m, state.data()) == 0, complete) << "round " << round << " step " << step;
+            (complete ? completeSeen : incompleteSeen)++;
+        }
+    }
+    EXPECT_GT(completeSeen, 20);
+    EXPECT_GT(incompleteSeen, 1000);
+}
+
+TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
+    std::mt19937 rng(27);
+    const char* molecules[] = {"CC(C)C", "OCC(O)CO", "C1=CC=CC=C1", "CC=O"};
+    int children = 0;
+    for (int round = 0; round < 24; ++round) {
+        tarvik::PlanRecord record = roomRecord(molecules[round % 4], rng);
+        Puzzle puzzle = puzzleFromRecord(record);
+        scatterAtoms(puzzle.board, 3 + round, rng);
+        const SearchModel m = buildSearchModel(puzzle);
+        PlacementCosts costs(m);
+        std::vector<std::uint8_t> state = m.start, child(state.size());
+        std::array<std::uint8_t, kCells + 1> occupied{};
+        const int bound = costs.reset(state.data());
+        ASSERT_EQ(bound, stateBound(m, state.data()));
+        m.fillOccupied(state.data(), occupied.data());
+        for (int slot = 0; slot < m.atomCount; ++slot)
+            for (int dir = 0; dir < 4; ++dir) {
+                const int to = m.slideEnd(occupied.data(), state[static_cast<std::size_t>(slot)], dir);
+                if (to == state[static_cast<std::size_t>(slot)]) continue;
+                child = state;
+                m.moveAtom(child.data(), slot, to);
+                const int group = m.groupOfSlot[static_cast<std::size_t>(slot)];
+                const int incremental = costs.childBound(group, child.data() + m.groupStart[static_cast<std::size_t>(group)]);
+                const int whole = stateBound(m, child.data());
+                EXPECT_EQ(incremental, whole) << "round " << round;
+                EXPECT_LE(std::abs(whole - bound), 1) << "round " << round;
+                ++children;
+            }
+    }
+    EXPECT_GT(children, 500);
+}
+
+TEST(GoalPerimeterSearch, DistancesAndPathsMatchBreadthFirstSearch) {
+    std::mt19937 rng(8);
+    int checked = 0;
+    for (int round = 0; round < 6; ++round) {
+        const tarvik::PlanRecord record = roomRecord(round % 2 ? "C#N" : "O", rng);
+        const Puzzle puzzle = puzzleFromRecord(record);
+        const SearchModel m = buildSearchModel(puzzle);
+        ASSERT_TRUE(m.exactAtoms);
+        GoalPerimeter goals(m);
+        goals.build(3000, std::chrono::steady_clock::now() + std::chrono::minutes(1));
+        ASSERT_GE(goals.size(), 3000u);
+        EXPECT_FALSE(goals.complete());
+        for (int k = 0; k < 12; ++k) {
+            const auto index = static_cast<std::uint32_t>(rng() % goals.size());
+            Puzzle from = puzzle;
+            from.board = boardOfState(puzzle, m, goals.state(index));
+            const SolveResult reference = breadthFirstSolve(from, SolveLimits{60.0, 200'000});
+            ASSERT_EQ(reference.status, SolveStatus::Solved);
+            EXPECT_EQ(goals.distance(index), static_cast<int>(reference.moves.size())) << "round " << round;
+            const std::vector<SolveMove> path = goals.pathToGoal(index);
+            EXPECT_EQ(path.size(), reference.moves.size());
+            Board board = from.board;
+            for (std::size_t i = 0; i < path.size(); ++i) {
+                EXPECT_FALSE(moleculeComplete(from, board)) << "round " << round << " move " << i;
+                ASSERT_TRUE(pushAtom(board, path[i].col, path[i].row, path[i].dir));
+            }
+            EXPECT_TRUE(moleculeComplete(from, board));
+            ++checked;
+        }
+        // Nothing that is not stored lies within the depth searched completely.
+        for (int k = 0; k < 20; ++k) {
+            Puzzle other = puzzle;
+            scatterAtoms(other.board, 1 + k % 4, rng);
+            const SearchModel again = buildSearchModel(other);
+            std::uint32_t index = 0;
+            if (goals.find(again.start.data(), m.hash(again.start.data()), index) >= 0) continue;
+            const SolveResult reference = breadthFirstSolve(other, SolveLimits{60.0, 200'000});
+            if (reference.status == SolveStatus::Solved) {
+                EXPECT_GE(static_cast<int>(reference.moves.size()), goals.floor());
+            }
+        }
+    }
+    EXPECT_EQ(checked, 72);
+}
+
+TEST(SearchStateTable, FindsEveryStateThroughGrowthAndCollidingHashes) {
+    StateTable table(5);
+    std::mt19937_64 rng(4);
+    std::vector<std::array<std::uint8_t, 5>> states;
+    std::vector<std::uint64_t> hashes;
+    for (std::uint32_t i = 0; i < 20000; ++i) {
+        std::array<std::uint8_t, 5> s{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i >> 16), 7, 9};
+        // Many states share the low bits (one probe chain), some the whole hash.
+        std::uint64_t hash = i % 3 == 0 ? 42 : (rng() << 12) | (i % 7);
+        ASSERT_EQ(table.find(s.data(), hash), StateTable::kMissing);
+        ASSERT_EQ(table.add(s.data(), hash), i);
+        states.push_back(s);
+        hashes.push_back(hash);
+    }
+    for (std::uint32_t i = 0; i < states.size(); i += 7) ASSERT_EQ(table.find(states[i].data(), hashes[i]), i);
+    std::array<std::uint8_t, 5> absent{1, 2, 3, 4, 5};
+    EXPECT_EQ(table.find(absent.data(), 42), StateTable::kMissing);
+}
