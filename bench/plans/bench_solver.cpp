@@ -1,16 +1,23 @@
-// How fast the solver searches (states per second) and how long it takes to
-// prove a plan optimal, on plans made by the generator with fixed seeds:
-// small, middle-sized and large molecules, short and long solutions.
+// How fast the solver searches and how long it takes to prove a plan
+// optimal, next to a plain breadth-first search on the same plans: small,
+// middle-sized and large molecules, short and long solutions, made by the
+// generator or taken where an obstacle square needs the most moves.
+//
+// Counters: `states` kept per solve, `states/s` and `expanded/s` per second
+// of CPU time, `moves` of the shortest solution. The breadth-first search
+// runs only on the plans it can finish.
 #include <benchmark/benchmark.h>
 
 #include "generator.h"
 #include "molecules.h"
+#include "sample_plans.h"
+#include "solver_bfs.h"
 
 using namespace tarvik::plans;
 
 namespace {
 
-GeneratedPlan makePlan(const char* notation, int length, int size, std::uint32_t seed) {
+Puzzle generated(const char* notation, int length, int size, std::uint32_t seed) {
     GenerationOrder request;
     request.board.shape = BoardShape::Room;
     request.board.width = request.board.height = size;
@@ -23,44 +30,66 @@ GeneratedPlan makePlan(const char* notation, int length, int size, std::uint32_t
     std::mt19937 rng(seed);
     auto plan = generatePlan(*layOutMolecule(*parseMolecule(notation)), request, rng);
     if (!plan) throw std::runtime_error(std::string("no plan for ") + notation);
-    return *plan;
+    return plan->puzzle;
 }
 
-void solve(benchmark::State& state, const GeneratedPlan& plan) {
-    std::size_t stored = 0;
+const Puzzle& plan(int which) {
+    static const Puzzle plans[] = {
+        generated("O", 6, 9, 1),
+        generated("CCO", 10, 11, 2),
+        generated("CC1=CC=CC=C1", 14, 12, 3),
+        generated("OCC(O)C(O)C(O)C(O)C=O", 12, 13, 4),
+        samples::deepestSquare("O", 9, 18, 3).first,
+        samples::deepestSquare("C#N", 10, 30, 3).first,
+        samples::deepestSquare("O=C=O", 12, 45, 2).first,
+        samples::obstacleSquare("C=O", 9, 12, 5),
+        samples::obstacleSquare("OO", 9, 12, 6),
+    };
+    return plans[which];
+}
+const char* const kNames[] = {"water", "ethanol", "toluene", "glucose", "water_deep", "hcn_deep", "co2_deep", "formaldehyde", "peroxide"};
+
+void report(benchmark::State& state, const Puzzle& p, std::size_t stored, std::size_t expanded, std::size_t moves) {
+    state.counters["states"] = static_cast<double>(stored) / static_cast<double>(state.iterations());
+    state.counters["states/s"] = benchmark::Counter(static_cast<double>(stored), benchmark::Counter::kIsRate);
+    state.counters["expanded/s"] = benchmark::Counter(static_cast<double>(expanded), benchmark::Counter::kIsRate);
+    state.counters["moves"] = static_cast<double>(moves);
+    state.counters["atoms"] = static_cast<double>(p.molecule.size());
+}
+
+void BM_Solve(benchmark::State& state) {
+    const Puzzle& p = plan(static_cast<int>(state.range(0)));
+    state.SetLabel(kNames[state.range(0)]);
+    std::size_t stored = 0, expanded = 0, moves = 0;
     for (auto _ : state) {
-        SolveResult r = solvePuzzle(plan.puzzle, SolveLimits{1e9, 50'000'000});
-        if (r.status != SolveStatus::Solved || r.moves.size() != plan.solution.size()) state.SkipWithError("wrong result");
+        SolveResult r = solvePuzzle(p, SolveLimits{1e9, 100'000'000});
+        if (r.status != SolveStatus::Solved) state.SkipWithError("not solved");
         stored += r.statesStored;
+        expanded += r.statesExpanded;
+        moves = r.moves.size();
         benchmark::DoNotOptimize(r.moves.data());
     }
-    state.counters["states/s"] = benchmark::Counter(static_cast<double>(stored), benchmark::Counter::kIsRate);
-    state.counters["moves"] = static_cast<double>(plan.solution.size());
-    state.counters["atoms"] = static_cast<double>(plan.puzzle.molecule.size());
+    report(state, p, stored, expanded, moves);
 }
 
-void BM_SolveWater(benchmark::State& state) {
-    static const GeneratedPlan plan = makePlan("O", 6, 9, 1);
-    solve(state, plan);
-}
-void BM_SolveEthanol(benchmark::State& state) {
-    static const GeneratedPlan plan = makePlan("CCO", 10, 11, 2);
-    solve(state, plan);
-}
-void BM_SolveToluene(benchmark::State& state) {
-    static const GeneratedPlan plan = makePlan("CC1=CC=CC=C1", 14, 12, 3);
-    solve(state, plan);
-}
-void BM_SolveGlucose(benchmark::State& state) {
-    static const GeneratedPlan plan = makePlan("OCC(O)C(O)C(O)C(O)C=O", 12, 13, 4);
-    solve(state, plan);
+void BM_BreadthFirst(benchmark::State& state) {
+    const Puzzle& p = plan(static_cast<int>(state.range(0)));
+    state.SetLabel(kNames[state.range(0)]);
+    std::size_t stored = 0, expanded = 0, moves = 0;
+    for (auto _ : state) {
+        SolveResult r = breadthFirstSolve(p, SolveLimits{1e9, 30'000'000});
+        if (r.status != SolveStatus::Solved) state.SkipWithError("breadth-first search did not finish");
+        stored += r.statesStored;
+        expanded += r.statesExpanded;
+        moves = r.moves.size();
+    }
+    report(state, p, stored, expanded, moves);
 }
 
 }  // namespace
 
-BENCHMARK(BM_SolveWater)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SolveEthanol)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SolveToluene)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SolveGlucose)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Solve)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
+// Ethanol, toluene and glucose (1..3) have too many atoms for it to finish.
+BENCHMARK(BM_BreadthFirst)->Arg(0)->DenseRange(4, 8)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 BENCHMARK_MAIN();

@@ -7,6 +7,7 @@
 #include "core/board_play.h"
 #include "core/quiet_ports.h"
 #include "generator.h"
+#include "sample_plans.h"
 #include "search_model.h"
 #include "search_perimeter.h"
 #include "solver.h"
@@ -71,17 +72,25 @@ Puzzle randomSmallPlan(const char* notation, int obstacles, std::mt19937& rng) {
     return p;
 }
 
-// The same board with its atoms where they need the most moves: the backward
-// search from the goals runs dry, and the last state it found is the deepest.
-Puzzle deepestStart(const Puzzle& p) {
-    const SearchModel m = buildSearchModel(p);
-    if (m.impossible || !m.exactAtoms) return p;
-    GoalPerimeter goals(m);
-    goals.build(SIZE_MAX, std::chrono::steady_clock::now() + std::chrono::minutes(1));
-    if (!goals.complete() || goals.size() == 0) return p;
-    Puzzle deepest = p;
-    deepest.board = boardOfState(p, m, goals.state(static_cast<std::uint32_t>(goals.size() - 1)));
-    return deepest;
+// The same board with its atoms where they need the most moves.
+Puzzle deepestOf(const Puzzle& p) {
+    auto deepest = deepestStart(p, 5'000'000);
+    return deepest ? deepest->first : p;
+}
+
+tarvik::PlanRecord recordOf(const Puzzle& puzzle) {
+    tarvik::PlanRecord record;
+    record.englishName[0].setText("Test");
+    record.germanName[0].setText("Test");
+    record.board = puzzle.board;
+    record.molWidth = static_cast<std::uint8_t>(puzzle.molWidth);
+    record.molHeight = static_cast<std::uint8_t>(puzzle.molHeight);
+    for (std::size_t i = 0; i < puzzle.molecule.size(); ++i) {
+        record.atomCol[i + 1] = static_cast<std::uint8_t>(puzzle.molecule[i].col);
+        record.atomRow[i + 1] = static_cast<std::uint8_t>(puzzle.molecule[i].row);
+        record.atomKind[i + 1] = puzzle.molecule[i].kind;
+    }
+    return record;
 }
 
 int replayLength(const Puzzle& p, const std::vector<SolveMove>& moves) {
@@ -100,7 +109,7 @@ TEST(SolverOptimality, AgreesWithBreadthFirstSearchOnSmallPlans) {
     int compared = 0, deep = 0, deepest = 0, unsolvable = 0;
     for (int round = 0; round < 240; ++round) {
         // Every third plan starts where its board needs the most moves.
-        Puzzle p = round % 3 == 0 ? deepestStart(randomSmallPlan(deepOnes[round / 3 % 4], 4, rng))
+        Puzzle p = round % 3 == 0 ? deepestOf(randomSmallPlan(deepOnes[round / 3 % 4], 4, rng))
                                   : randomSmallPlan(molecules[round % 9], round % 4 == 1 ? 14 : 3, rng);
         int reference = breadthFirst(p, 40'000);
         if (reference == -2) continue;
@@ -124,6 +133,20 @@ TEST(SolverOptimality, AgreesWithBreadthFirstSearchOnSmallPlans) {
     EXPECT_GE(deep, 40);
     EXPECT_GE(deepest, 11);
     EXPECT_GE(unsolvable, 5);
+}
+
+TEST(SolverOptimality, ProvesDeepPlansThatTheBackwardSearchMeasured) {
+    // Hydrogen cyanide on obstacle squares whose deepest starts need 31 and 33 moves.
+    for (unsigned seed : {3u, 8u}) {
+        const auto [plan, depth] = samples::deepestSquare("C#N", 10, 30, seed);
+        ASSERT_GE(depth, 30) << "seed " << seed;
+        for (std::size_t plain : {std::size_t{200'000}, std::size_t{1}}) {
+            SolveResult r = solvePuzzle(plan, SolveLimits{120.0, 30'000'000, plain});
+            ASSERT_EQ(r.status, SolveStatus::Solved) << "seed " << seed;
+            EXPECT_EQ(static_cast<int>(r.moves.size()), depth) << "seed " << seed << " plain " << plain;
+            EXPECT_EQ(replayThroughCore(recordOf(plan), r.moves), "") << "seed " << seed;
+        }
+    }
 }
 
 TEST(SolverOptimality, EstimateNeverExceedsTheTrueDistance) {
@@ -228,17 +251,7 @@ TEST(SolverMoveRule, SolutionsReplayThroughTheCore) {
         request.maxMoves = 6;
         auto plan = generatePlan(*layOutMolecule(*parseMolecule("CC=O")), request, rng);
         ASSERT_TRUE(plan);
-        tarvik::PlanRecord record;
-        record.englishName[0].setText("Acetaldehyde");
-        record.germanName[0].setText("Acetaldehyd");
-        record.board = plan->puzzle.board;
-        record.molWidth = static_cast<std::uint8_t>(plan->puzzle.molWidth);
-        record.molHeight = static_cast<std::uint8_t>(plan->puzzle.molHeight);
-        for (std::size_t i = 0; i < plan->puzzle.molecule.size(); ++i) {
-            record.atomCol[i + 1] = static_cast<std::uint8_t>(plan->puzzle.molecule[i].col);
-            record.atomRow[i + 1] = static_cast<std::uint8_t>(plan->puzzle.molecule[i].row);
-            record.atomKind[i + 1] = plan->puzzle.molecule[i].kind;
-        }
+        tarvik::PlanRecord record = recordOf(plan->puzzle);
         EXPECT_EQ(replayThroughCore(record, plan->solution), "") << "round " << round;
         EXPECT_TRUE(strictPlanProblems(record).empty());
         // One move short, or one more, is caught.

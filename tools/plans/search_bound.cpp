@@ -124,20 +124,24 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     order_.reserve(static_cast<std::size_t>(m.placementCount));
 }
 
-int PlacementCosts::reset(const std::uint8_t* state)
+int PlacementCosts::reset(const std::uint8_t* state, int known)
 {
     const int places = m_.placementCount;
-    std::fill(total_.begin(), total_.end(), 0);
-    for (int g = 0; g < m_.groups(); ++g) {
-        int* row = &cost_[static_cast<std::size_t>(g * places)];
-        const std::uint8_t* atoms = state + m_.groupStart[static_cast<std::size_t>(g)];
-        for (int p = 0; p < places; ++p) {
-            row[p] = groupCost(m_, p, g, atoms);
-            total_[static_cast<std::size_t>(p)] += row[p];
-        }
-    }
+    const int groups = m_.groups();
+    // Placements whose partial sum passes this can take no part in a
+    // child's bound, which never exceeds the state's own bound + 1.
+    const int cut = known >= kNoWay ? kNoWay : known + 1;
     bound_ = kNoWay;
-    for (int t : total_) bound_ = std::min(bound_, t);
+    for (int p = 0; p < places; ++p) {
+        int total = 0;
+        for (int g = 0; g < groups && total <= cut; ++g) {
+            int c = groupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
+            cost_[static_cast<std::size_t>(g * places + p)] = c;
+            total += c;
+        }
+        total_[static_cast<std::size_t>(p)] = total;
+        bound_ = std::min(bound_, total);
+    }
     order_.clear();
     if (bound_ >= kNoWay) return kNoWay;
     // A child's bound is at most this bound + 1 (the parent's best placement

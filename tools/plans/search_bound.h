@@ -29,8 +29,9 @@ int stateBound(const SearchModel& m, const std::uint8_t* state);
 class PlacementCosts {
 public:
     explicit PlacementCosts(const SearchModel& m);
-    // Fills the table for `state`; returns its bound.
-    int reset(const std::uint8_t* state);
+    // Fills the table for `state`; returns its bound. `known`, when given,
+    // is at least that bound, and spares the placements far above it.
+    int reset(const std::uint8_t* state, int known = kNoWay);
     // The bound of the child whose group `group` now holds `atoms`.
     int childBound(int group, const std::uint8_t* atoms) const;
 

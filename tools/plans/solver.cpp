@@ -80,7 +80,7 @@ public:
             std::copy(table_.state(index), table_.state(index) + n, state.begin());
             const std::uint64_t hash = m_.hash(state.data());
             m_.fillOccupied(state.data(), occupied.data());
-            costs_.reset(state.data());
+            costs_.reset(state.data(), node.h);
             const int f = node.g + node.h;
             const int g1 = node.g + 1;
             for (int slot = 0; slot < n; ++slot) {
