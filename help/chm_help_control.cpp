@@ -2,8 +2,12 @@
 
 #include <QApplication>
 
+#include <chm_lib.h>
+#include <dlfcn.h>
+
 #include "help/chm_reader.h"
 #include "help/help_commands.h"
+#include "help/system_text.h"
 
 namespace tarvik {
 
@@ -13,6 +17,15 @@ QList<QPointer<HelpViewer>>& viewers()
 {
     static QList<QPointer<HelpViewer>> list;
     return list;
+}
+
+// The shared library that holds the CHM reader; empty when it cannot be found.
+std::string chmReaderLibraryPath()
+{
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&chm_open), &info) == 0 || !info.dli_fname)
+        return {};
+    return info.dli_fname;
 }
 
 QString withoutPrefix(QString location)
@@ -66,7 +79,7 @@ WindowHandle ChmHelpControl::HtmlHelpA(WindowHandle, const char* location, unsig
     if (command != HH_HELP_CONTEXT || !location)
         return nullptr;
 
-    const QString fullLocation = QString::fromLocal8Bit(location);
+    const QString fullLocation = fromSystemText(location);
     const QString file = helpFileOfLocation(fullLocation);
     HelpViewer* viewer = nullptr;
     for (HelpViewer* open : openViewers())
@@ -85,6 +98,10 @@ void ChmHelpControl::bringToForeground(WindowHandle window)
 {
     for (HelpViewer* viewer : openViewers())
         if (viewer == window) {
+            // A minimised viewer comes back as it was before, maximised or not.
+            if (viewer->isMinimized())
+                viewer->setWindowState(viewer->windowState() & ~Qt::WindowMinimized);
+            viewer->show();
             viewer->raise();
             viewer->activateWindow();
         }
@@ -100,6 +117,7 @@ std::optional<InProcessHelpControl> ChmHelpControl::describe()
     control.version = makeFileVersion(static_cast<std::uint16_t>(QT_VERSION_MAJOR),
                                       static_cast<std::uint16_t>(QT_VERSION_MINOR),
                                       static_cast<std::uint16_t>(QT_VERSION_PATCH), 0);
+    control.description = "CHM reader " + path + " in the game's own viewer";
     control.entry = &ChmHelpControl::HtmlHelpA;
     control.bringToForeground = &ChmHelpControl::bringToForeground;
     return control;

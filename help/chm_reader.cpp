@@ -1,7 +1,6 @@
 #include "help/chm_reader.h"
 
 #include <chm_lib.h>
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -123,14 +122,6 @@ std::string ChmReader::title() const
         at += length;
     }
     return {};
-}
-
-std::string chmReaderLibraryPath()
-{
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&chm_open), &info) == 0 || !info.dli_fname)
-        return {};
-    return info.dli_fname;
 }
 
 }  // namespace tarvik

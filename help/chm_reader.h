@@ -34,7 +34,4 @@ private:
     chmFile* file_ = nullptr;
 };
 
-// The path of the shared library that holds the CHM reader; empty when it cannot be found.
-std::string chmReaderLibraryPath();
-
 }  // namespace tarvik

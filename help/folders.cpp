@@ -84,7 +84,8 @@ std::string FindHelpControl(Platform& platform)
 
 std::string HelpControlFriendlyVersion(Platform& platform)
 {
-    return helpControlReleaseName(platform.readFileVersion(FindHelpControl(platform)));
+    const FileVersion version = platform.readFileVersion(FindHelpControl(platform));
+    return version.text.empty() ? std::string() : platform.releaseNameOfHelpControl(version);
 }
 
 FileVersion BrowserVersion(Platform& platform)

@@ -1,8 +1,13 @@
 #include "help/game_help_hooks.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 
+#include "help/help_runtime.h"
+#include "help/owner_window.h"
 #include "help/show_context.h"
+#include "help/system_text.h"
 #include "ui/main.h"
 
 namespace tarvik {
@@ -11,7 +16,7 @@ GameHelpHooks::GameHelpHooks(MakerLink::Opener opener) : opener_(std::move(opene
 
 void GameHelpHooks::createHelpHook(const QString& helpFile)
 {
-    hook_ = std::make_unique<THookHelpSystem>(helpFile.toStdString(), "", kModeViewer);
+    hook_ = std::make_unique<THookHelpSystem>(toSystemText(helpFile), "", kModeViewer);
 }
 
 void GameHelpHooks::destroyHelpHookAndCloseHelpWindows()
@@ -22,6 +27,11 @@ void GameHelpHooks::destroyHelpHookAndCloseHelpWindows()
 
 void GameHelpHooks::rules(TMainForm& form)
 {
+    // A viewer program started for these rules belongs to the active window, or to the
+    // main window when none of the game's windows is active.
+    helpRuntime().ownerWindow = [main = QPointer<QWidget>(&form)] {
+        return nativeOwnerWindow(QApplication::activeWindow(), main.data());
+    };
     tarvik::rules(form.tongue());
 }
 

@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "help/help_integration.h"
+#include "help/hook_help_system.h"
+#include "help/maker_link.h"
 #include "lifecycle/session/help_hooks.h"
 
 namespace tarvik {

@@ -1,13 +1,17 @@
 #include "help/help_integration.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 
-#include "help/chm_help_control.h"
+#include "help/environment.h"
 #include "help/hh.h"
 #include "help/hh_funcs.h"
-#include "help/environment.h"
+#include "help/owner_window.h"
+#include "help/system_text.h"
+#include "text/dialog_texts.h"
+#ifndef _WIN32
+#include "help/chm_help_control.h"
+#endif
 
 namespace tarvik {
 
@@ -19,28 +23,31 @@ std::unique_ptr<Platform>& systemPlatform()
     return platform;
 }
 
-int showMessage(const std::string& text, unsigned style)
+std::optional<InProcessHelpControl> helpStandIn()
 {
-    const auto icon = (style & 0xF0) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
-    QMessageBox box(icon, QApplication::applicationDisplayName(), QString::fromLocal8Bit(text.c_str()),
-                    QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok ? 1 : 0;
-}
-
-WindowHandle ownerWindow()
-{
-    return QApplication::activeWindow();
+#ifdef _WIN32
+    return std::nullopt;  // the system's own control does the work
+#else
+    return ChmHelpControl::describe();
+#endif
 }
 
 }  // namespace
 
+int showHelpMessage(const std::string& text, unsigned style)
+{
+    const auto icon = (style & 0xF0) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromStdString(texts::programName()), fromSystemText(text), QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? 1 : 0;
+}
+
 HelpIntegrationScope::HelpIntegrationScope()
 {
     HelpRuntime& runtime = helpRuntime();
-    systemPlatform() = makeSystemPlatform(ChmHelpControl::describe());
+    systemPlatform() = makeSystemPlatform(helpStandIn());
     runtime.platform = systemPlatform().get();
-    runtime.messageBox = showMessage;
-    runtime.ownerWindow = ownerWindow;
+    runtime.messageBox = showHelpMessage;
+    runtime.ownerWindow = [] { return nativeOwnerWindow(QApplication::activeWindow(), nullptr); };
     LoadHelpControl(runtime);
     startHelpFunctions(runtime);
 }
@@ -56,37 +63,11 @@ HelpIntegrationScope::~HelpIntegrationScope()
     systemPlatform().reset();
 }
 
-GameHelp::GameHelp(const QString& makerAddress, MakerLink::Opener opener)
-    : maker_(QUrl(makerAddress), std::move(opener))
-{
-}
-
-void GameHelp::FormCreate(const std::string& programDir)
-{
-    hook_ = std::make_unique<THookHelpSystem>(programDir + kHelpFileName, "", kModeViewer);
-}
-
-void GameHelp::rules(int tongue)
-{
-    tarvik::rules(tongue);
-}
-
-void GameHelp::FormClose()
-{
-    hook_.reset();
-    CloseAllHelpWindows();
-}
-
-std::string programDirectory()
-{
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString() + kPathSeparator;
-}
-
 QStringList withoutDebugSwitches(const QStringList& arguments)
 {
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i)
-        if (i == 0 || !isDebugSwitch(arguments[i].toStdString()))
+        if (i == 0 || !isDebugSwitch(toSystemText(arguments[i])))
             kept.append(arguments[i]);
     return kept;
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTextDocument>
 
+#include "help/system_text.h"
+
 namespace tarvik {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr const char* kScheme = "chm";
 
 HelpViewer::HelpViewer(const QString& helpFile)
     : QTextBrowser(nullptr), helpFile_(helpFile),
-      reader_(std::make_unique<ChmReader>(helpFile.toStdString()))
+      reader_(std::make_unique<ChmReader>(toSystemText(helpFile)))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Links inside the file turn the page; anything else goes to the system's browser.

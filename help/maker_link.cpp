@@ -4,11 +4,6 @@
 
 namespace tarvik {
 
-QUrl MakerLink::defaultAddress()
-{
-    return QUrl(QStringLiteral("https://tarvik-games.example.org/"));
-}
-
 MakerLink::MakerLink(QUrl address, Opener opener)
     : address_(std::move(address)),
       opener_(opener ? std::move(opener) : Opener([](const QUrl& url) { return QDesktopServices::openUrl(url); }))

@@ -12,9 +12,9 @@ class MakerLink {
 public:
     using Opener = std::function<bool(const QUrl&)>;
 
-    static QUrl defaultAddress();
-
-    explicit MakerLink(QUrl address = defaultAddress(), Opener opener = {});
+    // The address is the one the main window's link label holds; without an opener the
+    // system's browser opens it.
+    explicit MakerLink(QUrl address, Opener opener = {});
 
     void TarvikBtnClick();
     bool enabled() const { return enabled_; }

@@ -69,6 +69,12 @@ public:
 
     // The default value of a key under the classes root; nothing when the key is absent.
     virtual std::optional<std::string> readClassesRootDefault(const std::string& key) = 0;
+    // The release name of the help control in that version. Only the system's own control
+    // has the release names of the HTML Help table; a stand-in says what it is instead.
+    virtual std::string releaseNameOfHelpControl(const FileVersion& version)
+    {
+        return helpControlReleaseName(version);
+    }
     virtual LibraryHandle loadLibrary(const std::string& nameOrPath) = 0;
     virtual HtmlHelpEntry findHtmlHelpEntry(LibraryHandle library, const char* name) = 0;
     virtual void freeLibrary(LibraryHandle library) = 0;
@@ -91,10 +97,12 @@ public:
 };
 
 // What the portable platform needs to offer an in-process help viewer in place of the
-// system's control: where the reader lives, its version, and the viewer's entry point.
+// system's control: where the reader lives, its version, what it is, and the viewer's
+// entry point.
 struct InProcessHelpControl {
     std::string path;
     FileVersion version;
+    std::string description;  // stands where the control's release name would
     HtmlHelpEntry entry;
     std::function<void(WindowHandle)> bringToForeground;
 };

@@ -1,7 +1,5 @@
 // The platform for systems without the Windows API: the facts come from the usual POSIX
 // sources, and the help control is the in-process viewer the program offers, if any.
-#ifndef _WIN32
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -18,6 +16,7 @@
 #include <unistd.h>
 
 #include "help/platform.h"
+#include "help/shell_words.h"
 
 extern char** environ;
 
@@ -127,13 +126,9 @@ public:
             all.erase(all.begin());
         return all;
     }
-    std::string rawCommandLine() override
-    {
-        std::string line;
-        for (const auto& part : procCommandLine())
-            line += (line.empty() ? "" : " ") + part;
-        return line;
-    }
+    // There is no raw command line here, only the words the program was given; they are
+    // shown quoted as a shell would need them, so that the line can be run again.
+    std::string rawCommandLine() override { return shellQuotedLine(procCommandLine()); }
 
     bool fileExists(const std::string& path) override
     {
@@ -156,6 +151,9 @@ public:
         std::error_code ec;
         return fs::remove(path, ec);
     }
+    // No file carries a version resource here. A shared library's numbers come from its
+    // file name (libchm.so.1.0.0 gives 1.0.0.0); the program file has none, so the EXE and
+    // module versions of the log stay empty.
     FileVersion readFileVersion(const std::string& path) override
     {
         FileVersion version = sharedLibraryVersion(path);
@@ -165,6 +163,10 @@ public:
         return version;
     }
 
+    std::string releaseNameOfHelpControl(const FileVersion&) override
+    {
+        return viewer_ ? viewer_->description : std::string();
+    }
     std::optional<std::string> readClassesRootDefault(const std::string& key) override
     {
         // The viewer stands in for the registered HTML Help server.
@@ -230,6 +232,8 @@ public:
     }
     unsigned long lastError() override { return lastError_; }
 
+    // The system's name, the kernel release's first three numbers as version and build, and
+    // in place of a service pack the kernel's own version text.
     OsVersionInfo osVersion() override
     {
         OsVersionInfo info;
@@ -253,9 +257,12 @@ public:
         info.major = numbers[0];
         info.minor = numbers[1];
         info.build = numbers[2];
+        info.servicePack = names.version;
         return info;
     }
 
+    // Locale identifiers are the Windows numbers, looked up here from the locale's name; a
+    // language missing from the table counts as neutral (0x0400).
     LocaleInfo userLocale() override
     {
         LocaleInfo info;
@@ -311,5 +318,3 @@ std::unique_ptr<Platform> makeSystemPlatform(std::optional<InProcessHelpControl>
 }
 
 }  // namespace tarvik
-
-#endif

@@ -1,7 +1,5 @@
 // The platform on Windows: the system's own folders, registry, version resources and the
-// HTML Help control.
-#ifdef _WIN32
-
+// HTML Help control. Every text crosses this layer in the system's code page.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -208,5 +206,3 @@ std::unique_ptr<Platform> makeSystemPlatform(std::optional<InProcessHelpControl>
 }
 
 }  // namespace tarvik
-
-#endif

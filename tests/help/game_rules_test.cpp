@@ -5,6 +5,7 @@
 
 #include "help/chm_help_control.h"
 #include "help/game_help_hooks.h"
+#include "help/help_integration.h"
 #include "help/help_runtime.h"
 #include "ui/glyph_button.h"
 #include "ui/toolbar.h"

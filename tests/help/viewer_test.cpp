@@ -3,8 +3,15 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
 #include "help/chm_help_control.h"
 #include "help/chm_reader.h"
@@ -15,6 +22,9 @@
 #include "help/environment.h"
 #include "help/hook_help_system.h"
 #include "help/maker_link.h"
+#include "help/owner_window.h"
+#include "help/show_context.h"
+#include "help/system_text.h"
 
 namespace tarvik {
 namespace {
@@ -93,35 +103,79 @@ TEST(ChmHelpControl, ShowsTopicsWithPicturesAndClosesEveryWindow)
     EXPECT_TRUE(ChmHelpControl::openViewers().isEmpty());
 }
 
-TEST(HelpIntegration, RulesOpenInTheViewerAndCloseWithTheGame)
+TEST(HelpIntegration, ASecondRequestBringsBackAMinimisedViewer)
 {
-    std::vector<std::string> messages;
-    {
-        HelpIntegrationScope scope;
-        ASSERT_TRUE(helpRuntime().env.hhInstalled);
-        helpRuntime().messageBox = [&](const std::string& text, unsigned) {
-            messages.push_back(text);
-            return 1;
-        };
-        GameHelp help;
-        help.FormCreate(programDirectory());
+    HelpIntegrationScope scope;
+    ASSERT_TRUE(helpRuntime().env.hhInstalled);
+    const std::string file = builtHelpFile();
+    ASSERT_EQ(ShowContext(file, 2, kModeViewer), HH_OK);
+    auto viewers = ChmHelpControl::openViewers();
+    ASSERT_EQ(viewers.size(), 1);
+    viewers[0]->showMaximized();
+    viewers[0]->showMinimized();
+    ASSERT_TRUE(viewers[0]->isMinimized());
 
-        help.rules(0);
-        auto viewers = ChmHelpControl::openViewers();
-        ASSERT_EQ(viewers.size(), 1);
-        EXPECT_EQ(viewers[0]->source().path(), "/en.htm");
-        help.rules(1);
-        viewers = ChmHelpControl::openViewers();
-        ASSERT_EQ(viewers.size(), 1);
-        EXPECT_EQ(viewers[0]->source().path(), "/de.htm");
+    ASSERT_EQ(ShowContext(file, 1, kModeViewer), HH_OK);
+    ASSERT_EQ(ChmHelpControl::openViewers().size(), 1);
+    EXPECT_FALSE(viewers[0]->isMinimized());
+    EXPECT_TRUE(viewers[0]->isMaximized()) << "it comes back as it was before";
+    EXPECT_TRUE(viewers[0]->isVisible());
+    EXPECT_EQ(viewers[0]->source().path(), "/de.htm");
 
-        help.FormClose();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(ChmHelpControl::openViewers().isEmpty());
-        EXPECT_FALSE(help.hooked());
-    }
-    EXPECT_TRUE(messages.empty());
-    EXPECT_FALSE(helpRuntime().platform);
+    CloseAllHelpWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(HelpIntegration, HelpFilesInFoldersWithLettersBeyondAscii)
+{
+    // The path reaches the viewer as the system's own text, the way the hook hands it on.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.filePath(QString::fromUtf8("Spielregeln für Jörg"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString copy = folder + "/vrel.chm";
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(builtHelpFile()), copy));
+    const std::string location = toSystemText(copy);
+    auto* viewer = static_cast<HelpViewer*>(ChmHelpControl::HtmlHelpA(nullptr, location.c_str(), HH_HELP_CONTEXT, 2));
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->helpFile(), copy);
+    EXPECT_TRUE(viewer->fileOpen());
+    EXPECT_THAT(viewer->toPlainText().toStdString(), ::testing::HasSubstr("Pushing an atom"));
+    ChmHelpControl::HtmlHelpA(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(HelpIntegration, MessagesAreCaptionedWithTheProgramsTitle)
+{
+    QString caption;
+    QString text;
+    bool warning = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        warning = box->icon() == QMessageBox::Warning;
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(showHelpMessage("MS Html Help is not installed on this PC.", MB_ICONEXCLAMATION | MB_OK), 1);
+    EXPECT_EQ(caption, "Tarvik Atoms");
+    EXPECT_EQ(text, "MS Html Help is not installed on this PC.");
+    EXPECT_TRUE(warning);
+}
+
+TEST(HelpIntegration, TheShellsOwnerIsTheActiveWindowElseTheMainWindow)
+{
+    QWidget main;
+    QWidget dialog;
+    QWidget inner(&dialog);
+    EXPECT_EQ(nativeOwnerWindow(nullptr, nullptr), nullptr);
+    EXPECT_EQ(nativeOwnerWindow(nullptr, &main), reinterpret_cast<WindowHandle>(main.winId()));
+    EXPECT_EQ(nativeOwnerWindow(&dialog, &main), reinterpret_cast<WindowHandle>(dialog.winId()));
+    // A control of the active window stands for its window.
+    EXPECT_EQ(nativeOwnerWindow(&inner, &main), reinterpret_cast<WindowHandle>(dialog.winId()));
+    EXPECT_NE(nativeOwnerWindow(nullptr, &main), nullptr);
+    EXPECT_NE(nativeOwnerWindow(nullptr, &main), nativeOwnerWindow(&dialog, &main));
 }
 
 TEST(HelpIntegration, WithoutTheReaderTheRulesReportNotInstalled)
@@ -157,11 +211,11 @@ TEST(MakerLink, AFailureSwitchesTheLinkOffSilently)
 {
     std::vector<QUrl> opened;
     bool succeed = true;
-    MakerLink link(MakerLink::defaultAddress(), [&](const QUrl& url) {
+    MakerLink link(QUrl("https://maker.example.org/"), [&](const QUrl& url) {
         opened.push_back(url);
         return succeed;
     });
-    EXPECT_EQ(link.address().host(), "tarvik-games.example.org");
+    EXPECT_EQ(link.address().host(), "maker.example.org");
     link.TarvikBtnClick();
     link.TarvikBtnClick();
     EXPECT_TRUE(link.enabled());
