@@ -281,8 +281,15 @@ RulePicture moleculePicture(const Images& images)
 
 RulePicture solvedPicture(const Images& images)
 {
-    const int cols = 8, rows = 6;
-    PictureBoard board = waterBoard(cols, rows);
+    // Three boards side by side, so a small room: the water molecule and a stray atom.
+    const int cols = 6, rows = 5;
+    PictureBoard board;
+    board.room(cols, rows, kWallTile);
+    board.wall(4, 3, kWallTile);
+    board.atom(1, 1, kHydrogenRight);
+    board.atom(2, 1, kOxygenBoth);
+    board.atom(3, 1, kHydrogenLeft);
+    board.atom(2, 3, kCarbonFour);
     const QImage complete = boardImage(images, board, cols, rows);
 
     // Half-way through the flash: frame 2 over every atom cell.
