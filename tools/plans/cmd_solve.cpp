@@ -44,7 +44,8 @@ int run(const Args& args)
     case SolveStatus::Solved:
         std::cout << "moves: " << result.moves.size() << "\n";
         for (const SolveMove& m : result.moves) std::cout << m.col << "," << m.row << " " << directionName(m.dir) << "\n";
-        std::cerr << "solved in " << result.seconds << " s, " << result.statesStored << " states\n";
+        std::cerr << "solved in " << result.seconds << " s, " << result.statesStored << " states (" << result.statesExpanded
+                  << " expanded, " << result.perimeterStates << " found backwards from the goals)\n";
         return kExitOk;
     case SolveStatus::Unsolvable:
         std::cout << "unsolvable\n";

@@ -238,7 +238,9 @@ bool moleculeComplete(const Puzzle& p, const std::array<std::uint8_t, 225>& boar
 SolveResult solvePuzzle(const Puzzle& puzzle, const SolveLimits& limits)
 {
     const auto begin = Clock::now();
-    const auto deadline = begin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(limits.seconds));
+    // Clamped so that the clock's nanoseconds cannot overflow (30 years).
+    const double seconds = std::min(limits.seconds, 1e9);
+    const auto deadline = begin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     SolveResult result;
     auto done = [&](SolveStatus status) {
         result.status = status;
