@@ -5,6 +5,7 @@
 #include "boards.h"
 #include "generator.h"
 #include "generator_set.h"
+#include "start_climb.h"
 #include "molecules.h"
 
 using namespace tarvik::plans;
@@ -153,4 +154,32 @@ TEST(PlanSet, GenerationIsReproducible) {
     EXPECT_EQ(first->solution, again->solution);
     EXPECT_GE(first->solution.size(), 4u);
     EXPECT_LE(first->solution.size(), 9u);
+}
+
+TEST(StartClimb, KeepsOnlyProvenStartsThatAreNoShallower) {
+    auto layout = *layOutMolecule(*parseMolecule("CCl"));
+    GenerationOrder request;
+    request.board.width = 8;
+    request.board.height = 8;
+    request.board.obstacles = 6;
+    request.scatterMoves = 3;
+    request.minMoves = 1;
+    request.maxMoves = 4;
+    std::mt19937 rng(21);
+    auto plan = generatePlan(layout, request, rng);
+    ASSERT_TRUE(plan);
+    ClimbOrder order;
+    order.steps = 25;
+    order.maxMoves = 9;
+    std::mt19937 a(7), b(7);
+    GeneratedPlan deeper = climbStart(*plan, order, a);
+    EXPECT_EQ(deeper.puzzle.board, climbStart(*plan, order, b).puzzle.board);
+    EXPECT_GT(deeper.solution.size(), plan->solution.size());
+    EXPECT_LE(deeper.solution.size(), 9u);
+    SolveResult check = solvePuzzle(deeper.puzzle);
+    ASSERT_EQ(check.status, SolveStatus::Solved);
+    EXPECT_EQ(check.moves.size(), deeper.solution.size());
+    auto board = deeper.puzzle.board;
+    for (const SolveMove& m : deeper.solution) ASSERT_TRUE(pushAtom(board, m.col, m.row, m.dir));
+    EXPECT_TRUE(moleculeComplete(deeper.puzzle, board));
 }

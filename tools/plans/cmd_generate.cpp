@@ -6,6 +6,7 @@
 #include "deep_generator.h"
 #include "generator_set.h"
 #include "generator_source.h"
+#include "start_climb.h"
 #include "subcommand.h"
 
 namespace tarvik::plans {
@@ -97,7 +98,7 @@ int runMolecule(const Args& args)
     if (!graph) return usageError("generate", "the molecule '" + args[0] + "' is not sound: " + error);
     auto layout = layOutMolecule(*graph, LayoutOptions{11, 400000});
     if (!layout) return usageError("generate", "the molecule cannot be laid out on the grid");
-    long seed = 1, low = 1, high = 8, size = 9, height = -1, shape = 0, walls = -1, density = 40, climb = 80, states = 400000;
+    long seed = 1, low = 1, high = 8, size = 9, height = -1, shape = 0, walls = -1, density = 40, climb = -1, states = -1;
     bool scatter = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         bool more = i + 1 < args.size();
@@ -117,11 +118,14 @@ int runMolecule(const Args& args)
     }
     if (low > high) return usageError("generate", "--min is above --max");
     if (height < 0) height = size;
+    const bool deep = !scatter && static_cast<int>(layout->atoms.size()) <= BackwardSearch::kMaxAtoms;
+    if (climb < 0) climb = deep ? 80 : 0;
+    if (states < 0) states = deep ? 400000 : 2000000;
     std::mt19937 rng(static_cast<std::uint32_t>(seed));
     std::optional<GeneratedPlan> plan;
     // Few atoms: the exact backward search shapes the board for depth. Many:
     // scattered starts measured by the forward solver.
-    if (!scatter && static_cast<int>(layout->atoms.size()) <= BackwardSearch::kMaxAtoms) {
+    if (deep) {
         DeepOrder order;
         order.maze = MazeDesign{static_cast<BoardShape>(shape), static_cast<int>(size), static_cast<int>(height), static_cast<int>(density)};
         order.wallStyle = static_cast<int>(seed % 4);
@@ -140,7 +144,15 @@ int runMolecule(const Args& args)
         request.maxMoves = static_cast<int>(high);
         request.scatterMoves = static_cast<int>(high) + 2;
         request.wallStyle = static_cast<int>(seed % 4);
+        request.limits = SolveLimits{1.0e9, static_cast<std::size_t>(states)};
         plan = generatePlan(*layout, request, rng);
+        if (plan && climb > 0) {
+            ClimbOrder deeper;
+            deeper.steps = static_cast<int>(climb);
+            deeper.maxMoves = static_cast<int>(high);
+            deeper.limits.maxStates = static_cast<std::size_t>(states);
+            plan = climbStart(*plan, deeper, rng);
+        }
     }
     if (!plan) {
         std::cerr << "tarvik-plans generate: no board with a shortest solution of " << low << ".." << high << " moves found\n";

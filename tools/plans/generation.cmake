@@ -16,6 +16,7 @@ if(NOT TARGET tarvik_plan_generation)
     ${CMAKE_CURRENT_LIST_DIR}/backward_search.cpp
     ${CMAKE_CURRENT_LIST_DIR}/maze_boards.cpp
     ${CMAKE_CURRENT_LIST_DIR}/deep_generator.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/start_climb.cpp
     ${CMAKE_CURRENT_LIST_DIR}/generator_set.cpp
     ${CMAKE_CURRENT_LIST_DIR}/generator_source.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solver_record.cpp)
