@@ -2,7 +2,9 @@
 // solves its plan through the same handlers the window uses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <sstream>
 
@@ -120,4 +122,50 @@ TEST(ShippedPlans, RecordedSolutionsSolve)
 }
 
 }  // namespace
+}  // namespace tarvik::plansrc
+
+namespace tarvik::plansrc {
+namespace {
+
+std::string englishOf(const PlanSource& source)
+{
+    std::string name;
+    for (const std::string& line : source.englishName) name += (name.empty() ? "" : " ") + line;
+    return name;
+}
+
+}  // namespace
+
+// What the catalogue promises its players: a full set, a gentle start, deep
+// plans at the end, every length proven, and variety among the molecules.
+TEST(ShippedPlans, TheCatalogueIsFullDeepAndVaried)
+{
+    const std::vector<PlanSource> sources = shippedSources();
+    ASSERT_EQ(sources.size(), 500u);
+    std::map<std::string, int> uses;
+    int atLeast20 = 0, atLeast30 = 0, atLeast40 = 0, hardest = 0;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        const PlanSource& s = sources[i];
+        ASSERT_TRUE(s.solutionLength.has_value()) << "plan " << i + 1;
+        EXPECT_TRUE(s.solutionOptimal) << "plan " << i + 1;
+        const int length = *s.solutionLength;
+        if (i < 30) {
+            EXPECT_LE(length, 8) << "plan " << i + 1 << " should still teach";
+        }
+        atLeast20 += length >= 20;
+        atLeast30 += length >= 30;
+        atLeast40 += length >= 40;
+        hardest = std::max(hardest, length);
+        ++uses[englishOf(s)];
+    }
+    EXPECT_GE(atLeast20, 150);
+    EXPECT_GE(atLeast30, 50);
+    EXPECT_GE(atLeast40, 10);
+    EXPECT_GE(hardest, 50);
+    EXPECT_GE(uses.size(), 400u);
+    for (const auto& [name, count] : uses) EXPECT_LE(count, 3) << name;
+    // The starters open the set.
+    EXPECT_NE(sources[0].fileName.find("010-first-steps.plan"), std::string::npos);
+}
+
 }  // namespace tarvik::plansrc
