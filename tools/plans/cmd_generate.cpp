@@ -58,8 +58,8 @@ int runSet(const Args& args)
         char name[64];
         std::snprintf(name, sizeof name, "plans-%03zu-%03zu.plan", start + 1, stop);
         std::ostringstream out;
-        out << "# Generated plans " << start + 1 << " to " << stop
-            << " of the shipped set, written by 'tarvik-plans generate set'.\n"
+        out << "# Entries " << start + 1 << " to " << stop
+            << " of the generated set, written by 'tarvik-plans generate set'.\n"
                "# Each records its shortest solution, proven by the solver.\n\n";
         for (std::size_t k = start; k < stop; ++k) {
             const SetEntry& entry = schedule[k];
@@ -183,7 +183,7 @@ int run(const Args& args)
 }
 
 const Subcommand command{"generate",
-                         "generate set DIR [--files A B] | molecule NOTATION [--min N --max N --size N --height N --shape N --density P --climb N --states N --walls N --scatter --seed N]",
+                         "generate set EMPTYDIR [--files A B] | molecule NOTATION [--min N --max N --size N --height N --shape N --density P --climb N --states N --walls N --scatter --seed N]",
                          run};
 
 }  // namespace

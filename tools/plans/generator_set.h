@@ -1,6 +1,7 @@
-// The plan set we ship, as a schedule the generator can replay: which
-// molecule each plan uses, on what kind of board, how hard it should be, and
-// the seed that makes it come out the same every time.
+// The first generated set, as a schedule the generator can replay: which
+// molecule each entry uses, on what kind of board, how hard it should be, and
+// the seed that makes it come out the same every time. The catalogue keeps
+// the entries of the larger molecules; each says its entry number.
 #pragma once
 
 #include <cstdint>
