@@ -4,10 +4,17 @@
 
 namespace tarvik {
 
+namespace {
+bool isHintedSlot(const PlanRecord& plan, int slot)
+{
+    return isDrawnKind(plan.atomKind[slot]) && slotInMoleculeBox(plan, slot);
+}
+}  // namespace
+
 bool placementFits(const PlanRecord& plan, Placement placement)
 {
     for (int k = 1; k <= kSlotCount; ++k) {
-        if (!isDrawnKind(plan.atomKind[k])) continue;
+        if (!isHintedSlot(plan, k)) continue;
         const int col = plan.atomCol[k] + placement.col;
         const int row = plan.atomRow[k] + placement.row;
         if (!onBoard(col, row) || plan.cell(col, row) > 50) return false;
@@ -53,7 +60,7 @@ void drawHint(const PlanRecord& plan, Placement placement, SoundOutput& sound, B
         }
     }
     for (int k = 1; k <= kSlotCount; ++k) {
-        if (!isDrawnKind(plan.atomKind[k])) continue;
+        if (!isHintedSlot(plan, k)) continue;
         canvas.paintAtomCell((plan.atomCol[k] + placement.col) * kCellPixels,
                              (plan.atomRow[k] + placement.row) * kCellPixels, plan.atomKind[k]);
     }

@@ -16,7 +16,7 @@ struct MoleculePattern {
 };
 
 // Slots 1..50 in ascending order, so that of two used slots on one cell the higher stays.
-// A slot whose position lies off the 15 x 15 grid is skipped rather than written out of bounds.
+// A used slot outside the molecule box (a malformed record) is left out.
 MoleculePattern buildMoleculePattern(const PlanRecord& plan);
 
 }  // namespace tarvik

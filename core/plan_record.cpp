@@ -180,12 +180,6 @@ bool makePlanRecordSafe(PlanRecord& r)
     };
     clampSide(r.molWidth);
     clampSide(r.molHeight);
-    for (int k = 1; k <= kSlotCount; ++k) {
-        if (r.atomKind[k] != 0 && (r.atomCol[k] >= r.molWidth || r.atomRow[k] >= r.molHeight)) {
-            r.atomKind[k] = 0;
-            changed = true;
-        }
-    }
     for (NameLines* lines : {&r.germanName, &r.englishName}) {
         for (NameLine& line : *lines) {
             if (line.length > kNameLineChars) {

@@ -62,9 +62,19 @@ std::array<std::uint8_t, kPlanRecordSize> encodePlanRecord(const PlanRecord& rec
 std::vector<std::string> planRecordProblems(const PlanRecord& record);
 
 // Makes a record safe to play without moving it: molWidth and molHeight clamped to 1..15,
-// a used slot outside the molecule box treated as unused (kind 0), name lines cut to 40.
-// Returns true when something had to change.
+// name lines cut to 40. A used slot outside the molecule box keeps its kind, because the
+// board atom of that number still needs it to be drawn; the pattern and the hint leave
+// such a slot out (slotInMoleculeBox). Returns true when something had to change.
 bool makePlanRecordSafe(PlanRecord& record);
+
+// Whether slot 1..50 lies inside the molWidth x molHeight box and on the board. Only such
+// slots belong to the molecule that is searched for and hinted at.
+constexpr bool slotInMoleculeBox(const PlanRecord& record, int slot)
+{
+    const int col = record.atomCol[static_cast<std::size_t>(slot)];
+    const int row = record.atomRow[static_cast<std::size_t>(slot)];
+    return col < record.molWidth && row < record.molHeight && onBoard(col, row);
+}
 
 // Name bytes are Windows-1252 on every platform. The five undefined bytes map to the
 // C1 control characters of the same value so that every byte string round-trips.

@@ -84,7 +84,8 @@ TEST(CatalogueBytes, BrokenRecordsKeepTheirPlaceButAreMadeSafe)
     EXPECT_EQ(catalogue->planCount(), 3);
     EXPECT_EQ(catalogue->mendedCount(), 1);
     EXPECT_EQ(catalogue->plan(2).molWidth, 1);
-    EXPECT_EQ(catalogue->plan(2).atomKind[1], 0);
+    EXPECT_EQ(catalogue->plan(2).atomKind[1], 5) << "the board's atom 1 keeps its kind";
+    EXPECT_FALSE(slotInMoleculeBox(catalogue->plan(2), 1));
     EXPECT_EQ(catalogue->plan(3).englishName[0].text(), "plan 3");
 }
 

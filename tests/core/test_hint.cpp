@@ -6,6 +6,8 @@ namespace {
 
 using testing::boardOf;
 using testing::setMolecule;
+using testing::kHLeft;
+using testing::kHRight;
 using testing::setSlot;
 using Log = std::vector<std::string>;
 
@@ -126,6 +128,33 @@ TEST_F(HintPress, SilentWithSoundOff)
     game->TipBtnMouseDown();
     ASSERT_FALSE(fake.log.empty());
     EXPECT_EQ(fake.log.front(), "cell 0,0 k257");
+}
+
+class MalformedSlot : public testing::GameTest {};
+
+// Slot 2 lies outside its 1 x 1 molecule box. Atom B on the board is still atom 2 of
+// that kind; only the molecule that is searched for and hinted at leaves the slot out.
+TEST_F(MalformedSlot, KeepsItsKindOnTheBoardButLeavesThePatternAndTheHint)
+{
+    PlanRecord plan = boardOf({"A.B"});
+    setMolecule(plan, 1, 1);
+    setSlot(plan, 1, 0, 0, kHRight);
+    setSlot(plan, 2, 3, 0, kHLeft);
+    startWith({plan});
+    EXPECT_EQ(game->plan().atomKind[2], kHLeft);
+    EXPECT_EQ(game->pattern().at(0, 0), 1);
+    EXPECT_EQ(game->pattern().at(3, 0), 0);
+
+    // Starting at the bottom-right corner, where slot 2's target would lie off the board.
+    fake.randoms = {0, 14, 14};
+    game->TipBtnMouseDown();
+    EXPECT_EQ(fake.log, (Log{"cue 4", "cell 0,0 k0", "cell 60,0 k0", "cell 420,420 k257"}));
+
+    // Atom B can be picked up, and putting it down finds the one-atom molecule complete.
+    pickUp(2, 0);
+    EXPECT_EQ(game->playState(), PlayState::Carrying);
+    game->boxMouseDown(0, 0);
+    EXPECT_EQ(game->playState(), PlayState::Solved);
 }
 
 }  // namespace

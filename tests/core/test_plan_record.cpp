@@ -70,10 +70,13 @@ TEST(PlanRecordSafety, BrokenRecordIsMadeSafeAndReported)
     EXPECT_TRUE(makePlanRecordSafe(r));
     EXPECT_EQ(r.molWidth, 1);
     EXPECT_EQ(r.molHeight, 15);
-    EXPECT_EQ(r.atomKind[1], 0);
+    EXPECT_EQ(r.atomKind[1], 0x101) << "board atom 1 still needs its kind to be drawn";
     EXPECT_EQ(r.atomKind[2], 0x102);
     EXPECT_EQ(r.germanName[1].length, 40);
-    EXPECT_TRUE(planRecordProblems(r).empty());
+    EXPECT_FALSE(slotInMoleculeBox(r, 1));
+    EXPECT_TRUE(slotInMoleculeBox(r, 2));
+    EXPECT_EQ(planRecordProblems(r),
+              std::vector<std::string>{"slot 1 at column 200, row 0 lies outside the 1 x 15 molecule"});
     EXPECT_FALSE(makePlanRecordSafe(r));
 }
 
