@@ -78,7 +78,12 @@ void Game::TipBtnMouseDown()
     if (placement) drawHint(play_.plan(), *placement, ports_.sound, ports_.canvas);
 }
 
-void Game::TipBtnMouseUp() { ports_.view.repaintBoard(); }
+void Game::TipBtnMouseUp()
+{
+    // Repainting from the Board in the middle of a slide would paint the carried atom's
+    // cell as floor under its moving picture, and the slide would carry the floor on.
+    runWhenIdle([this] { ports_.view.repaintBoard(); });
+}
 
 void Game::runWhenIdle(std::function<void()> action)
 {

@@ -18,6 +18,7 @@ namespace tarvik {
 // progress or close the window in the middle of a slide would let the slide finish on
 // another Board, so such requests are deferred, not refused: the plan-selection commands
 // queue themselves, and the window queues its own (progress load, close) with runWhenIdle.
+// The board repaint of a hint released during a slide waits in the same queue.
 // The queue runs, in arrival order, as soon as the push that was under way has ended.
 // Refusing would lose a scroll-bar move whose thumb has already moved.
 class Game {
@@ -35,7 +36,7 @@ public:
     void boxMouseDown(int x, int y);
     void boxMouseMove(int x, int y);
 
-    // The hint button: press searches and draws, release repaints the board.
+    // The hint button: each press searches and draws, its release repaints the board.
     void TipBtnMouseDown();
     void TipBtnMouseUp();
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "core/hint.h"
 #include "game_fixture.h"
 
@@ -128,6 +130,24 @@ TEST_F(HintPress, SilentWithSoundOff)
     game->TipBtnMouseDown();
     ASSERT_FALSE(fake.log.empty());
     EXPECT_EQ(fake.log.front(), "cell 0,0 k257");
+}
+
+TEST_F(HintPress, ReleasedDuringASlideRepaintsOnlyAfterThePush)
+{
+    startWith({boardOf({"A....#"})});
+    pickUp(0, 0);
+    fake.onPump = [this] {
+        fake.onPump = nullptr;
+        game->TipBtnMouseDown();
+        game->TipBtnMouseUp();
+    };
+    push(1, 0);
+    const auto stop = std::find(fake.log.begin(), fake.log.end(), "stop");
+    ASSERT_NE(stop, fake.log.end());
+    EXPECT_EQ(std::count(fake.log.begin(), fake.log.end(), "board"), 1);
+    EXPECT_EQ(std::find(fake.log.begin(), stop, "board"), stop) << "no repaint under the moving atom";
+    EXPECT_EQ(fake.log.back(), "board");
+    EXPECT_EQ(game->plan().cell(4, 0), 1);
 }
 
 class MalformedSlot : public testing::GameTest {};
