@@ -60,9 +60,12 @@ void BoardView::boxPaint()
                 drawAtomCell(x, y, source_.atomKind(code));
             else if (isWallCode(code))
                 drawWallCell(x, y, code - 128);
-            else if (isOutsideCode(code))
-                paintOutsideCell(x, y);
-            // 51..127: an obstacle keeps whatever is on screen.
+            else
+                // Outside cells show the backdrop beneath them. An obstacle is drawn as
+                // nothing, so it shows what the window shows there, which is the backdrop
+                // too; this surface is opaque, so it has to be copied in, or an obstacle
+                // would show black floor or the wall of an earlier plan.
+                paintBackdropCell(x, y);
         }
     }
     update();
@@ -103,7 +106,7 @@ void BoardView::drawWallCell(int x, int y, int tile)
         surface_.copyReplace(images_.tileSheet, wallTileRect(tile), QPoint(x, y));
 }
 
-void BoardView::paintOutsideCell(int x, int y)
+void BoardView::paintBackdropCell(int x, int y)
 {
     const QPoint inBackdrop(kOrigin.x() + x, kOrigin.y() - kToolbarHeight + y);
     surface_.copyReplace(images_.backdrop, QRect(inBackdrop, QSize(kCell, kCell)), QPoint(x, y));

@@ -69,7 +69,8 @@ private:
     // The same without asking for a repaint, for whole-board drawing.
     void drawAtomCell(int x, int y, std::int32_t kind);
     void drawWallCell(int x, int y, int tile);
-    void paintOutsideCell(int x, int y);
+    // The backdrop's 30 x 30 block beneath the cell.
+    void paintBackdropCell(int x, int y);
 
     const Images& images_;
     const BoardSource& source_;

@@ -70,9 +70,15 @@ void GlyphButton::mousePressEvent(QMouseEvent* event)
         QMouseEvent left = asLeftButton(*event);
         QAbstractButton::mousePressEvent(&left);
         event->setAccepted(left.isAccepted());
-        return;
+    } else {
+        QAbstractButton::mousePressEvent(event);
     }
-    QAbstractButton::mousePressEvent(event);
+    if (!onMouseDown && !onMouseUp)
+        return;
+    event->accept();
+    held_ |= event->button();
+    if (onMouseDown)
+        onMouseDown();
 }
 
 void GlyphButton::mouseReleaseEvent(QMouseEvent* event)
@@ -81,9 +87,15 @@ void GlyphButton::mouseReleaseEvent(QMouseEvent* event)
         QMouseEvent left = asLeftButton(*event);
         QAbstractButton::mouseReleaseEvent(&left);
         event->setAccepted(left.isAccepted());
-        return;
+    } else {
+        QAbstractButton::mouseReleaseEvent(event);
     }
-    QAbstractButton::mouseReleaseEvent(event);
+    if (!(held_ & event->button()))
+        return;
+    event->accept();
+    held_ &= ~event->button();
+    if (onMouseUp)
+        onMouseUp();
 }
 
 void GlyphButton::paintEvent(QPaintEvent*)

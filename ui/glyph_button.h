@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+#include <functional>
 #include <optional>
 
 namespace tarvik {
@@ -22,8 +23,15 @@ public:
     GlyphButton(QWidget* parent, Look look, const QPixmap& glyph, std::optional<int> glyphLeft = std::nullopt);
 
     const QPixmap& glyph() const { return glyph_; }
-    // Pressed and released by any mouse button, not only the left one.
+    // Looks pressed and released by any mouse button, not only the left one.
     void setAnyMouseButton(bool any) { anyButton_ = any; }
+
+    // Called once for every press of a mouse button on the button, and once for the
+    // release of that mouse button, wherever the pointer is then (the button keeps
+    // the mouse until it is let go). Unlike pressed() and released(), dragging off
+    // and back onto the button calls neither.
+    std::function<void()> onMouseDown;
+    std::function<void()> onMouseUp;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +46,7 @@ private:
     std::optional<int> glyphLeft_;
     bool hovered_ = false;
     bool anyButton_ = false;
+    Qt::MouseButtons held_;  // pressed on this button and not yet released
 };
 
 }  // namespace tarvik

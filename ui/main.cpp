@@ -153,8 +153,8 @@ void TMainForm::connectControls()
     connect(t.restartBtn, &QAbstractButton::clicked, this, [this] { game_->RestartBtnClick(); });
     connect(t.loadBtn, &QAbstractButton::clicked, this, [this] { LoadBtnClick(); });
     connect(t.saveBtn, &QAbstractButton::clicked, this, [this] { SaveBtnClick(); });
-    connect(t.tipBtn, &QAbstractButton::pressed, this, [this] { game_->TipBtnMouseDown(); });
-    connect(t.tipBtn, &QAbstractButton::released, this, [this] { game_->TipBtnMouseUp(); });
+    t.tipBtn->onMouseDown = [this] { game_->TipBtnMouseDown(); };
+    t.tipBtn->onMouseUp = [this] { game_->TipBtnMouseUp(); };
     connect(t.exitBtn, &QAbstractButton::clicked, this, [this] { ExitBtnClick(); });
     connect(t.tongueBtn, &QAbstractButton::clicked, this, [this] { TongueBtnClick(); });
     connect(t.rulesBtn, &QAbstractButton::clicked, this, [this] { rules(); });

@@ -34,8 +34,8 @@ void SoundChannel::startSlideLoop()
 
 void SoundChannel::stopSound()
 {
-    if (!soundOn())
-        return;
+    // Sound may have been switched off while the slide loop played; a stop must
+    // still end it.
     output_.stop();
 }
 

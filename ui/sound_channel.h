@@ -16,7 +16,7 @@ public:
 };
 
 // One channel, as the game has always had: a new cue cuts off the one playing.
-// While sound is switched off nothing is started at all.
+// While sound is switched off nothing is started; a stop always stops.
 class SoundChannel final : public SoundOutput {
 public:
     static constexpr int kSlideWave = 6;

@@ -33,18 +33,19 @@ TEST(SoundChannel, SlideTickLoopsForThePush)
     EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "loop 6", "stop"}));
 }
 
-TEST(SoundChannel, SoundOffMeansNoSoundAtAll)
+TEST(SoundChannel, SoundOffStartsNothingButStillStops)
 {
     RecordingOutput output;
     bool on = false;
     SoundChannel channel(output, [&] { return on; });
     channel.playWave(2);
     channel.startSlideLoop();
-    channel.stopSound();
     EXPECT_TRUE(output.calls.empty());
     on = true;
-    channel.playWave(4);
-    EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "play 4"}));
+    channel.startSlideLoop();
+    on = false;
+    channel.stopSound();
+    EXPECT_EQ(output.calls, (std::vector<std::string>{"stop", "loop 6", "stop"}));
 }
 
 TEST(SoundChannel, OnlyCuesOneToFiveArePlayedAsCues)

@@ -17,6 +17,10 @@ PlanCatalogue testCatalogue(int count, const std::string& firstEnglishName)
             plan.setCell(0, i, wallCode(21));
             plan.setCell(14, i, wallCode(22));
         }
+        if (n % 2 == 0) {
+            for (int row = 1; row < 14; ++row)
+                plan.setCell(14, row, static_cast<std::uint8_t>(51 + (row - 1) * 19 / 3));  // 51..127
+        }
         plan.setCell(0, 0, 200);
         plan.setCell(13, 13, 60);  // an obstacle
         plan.setCell(2 + n % 5, 3, 1);
@@ -45,8 +49,13 @@ TestWindow::TestWindow(const WindowOptions& options) : catalogue(testCatalogue(o
     dialogs = scripted.get();
     parts.dialogs = std::move(scripted);
     parts.clock = std::make_unique<FastClock>();
-    parts.events = std::make_unique<NoEvents>();
-    parts.random = std::make_unique<FixedRandom>();
+    auto pump = std::make_unique<SlideEvents>();
+    events = pump.get();
+    parts.events = std::move(pump);
+    auto draws = std::make_unique<FixedRandom>();
+    random = draws.get();
+    parts.random = std::move(draws);
+    parts.seams = &seams;
     form = std::make_unique<TMainForm>(catalogue, options.speed, std::move(parts));
     form->setSoundOn(options.sound);
     form->startWithPlan(1);

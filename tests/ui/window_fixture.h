@@ -2,6 +2,7 @@
 
 #include <QPoint>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/ports.h"
 #include "test_sheets.h"
 #include "ui/main.h"
+#include "ui/main_form_seams.h"
 #include "ui/pointer.h"
 #include "ui/sound_channel.h"
 
@@ -18,6 +20,7 @@ namespace tarvik::testing {
 // Everything the window reaches outside itself, recorded.
 struct Record {
     std::vector<std::string> waves;
+    std::string playing;  // what sounds now: "loop 6", "play 2", or empty once stopped
     std::vector<std::string> dialogs;
     int pointerHides = 0;
     int pointerShows = 0;
@@ -26,8 +29,12 @@ struct Record {
 class RecordingWaves final : public WaveOutput {
 public:
     explicit RecordingWaves(Record& r) : r_(r) {}
-    void play(int wave, bool loop) override { r_.waves.push_back((loop ? "loop " : "play ") + std::to_string(wave)); }
-    void stop() override {}
+    void play(int wave, bool loop) override
+    {
+        r_.playing = (loop ? "loop " : "play ") + std::to_string(wave);
+        r_.waves.push_back(r_.playing);
+    }
+    void stop() override { r_.playing.clear(); }
 
 private:
     Record& r_;
@@ -74,19 +81,36 @@ private:
     std::uint32_t now_ = 0;
 };
 
-class NoEvents final : public EventPump {
+// The slide's event pump: runs what a test puts in `duringSlide`, as if the player had
+// done it while the atom was moving.
+class SlideEvents final : public EventPump {
 public:
-    void processPendingEvents() override {}
+    std::function<void()> duringSlide;
+    void processPendingEvents() override
+    {
+        if (duringSlide) {
+            const auto pending = std::move(duringSlide);
+            duringSlide = nullptr;
+            pending();
+        }
+    }
 };
 
+// Every draw is 0; the draws are counted.
 class FixedRandom final : public RandomSource {
 public:
-    int below(int) override { return 0; }
+    int draws = 0;
+    int below(int) override
+    {
+        ++draws;
+        return 0;
+    }
 };
 
-// Plans 1..count: a wall frame, outside cells in the corner, atom 1 (carbon with a
-// stub to the right) at (2 + n % 5, 3) and atom 2 (hydrogen, stub left) at (9, 3);
-// the molecule is the two side by side.
+// Plans 1..count: a wall frame, outside cells in the corner, an obstacle at (13, 13),
+// atom 1 (carbon with a stub to the right) at (2 + n % 5, 3) and atom 2 (hydrogen,
+// stub left) at (9, 3); the molecule is the two side by side. Even plans have
+// obstacles where the odd ones have the right-hand wall.
 PlanCatalogue testCatalogue(int count, const std::string& firstEnglishName = {});
 
 struct WindowOptions {
@@ -105,6 +129,9 @@ struct TestWindow {
     QPoint pointerAt;
     PlanCatalogue catalogue;
     ScriptedDialogs* dialogs = nullptr;
+    SlideEvents* events = nullptr;
+    FixedRandom* random = nullptr;
+    MainFormSeams seams;  // the window's defaults: nothing leads out of it
     std::unique_ptr<TMainForm> form;
 
     QImage boardCell(int column, int row);
