@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <stdexcept>
+
 #include "assets/asset_paths.h"
 #include "text/window_texts.h"
 #include "ui/board_pointer.h"
@@ -17,7 +19,6 @@
 #include "ui/main_layout.h"
 #include "ui/molecule_view.h"
 #include "ui/name_labels.h"
-#include "ui/placeholder_dialogs.h"
 #include "ui/plan_number_view.h"
 #include "ui/plan_scroll_bar.h"
 #include "ui/pointer.h"
@@ -42,10 +43,8 @@ TMainForm::TMainForm(const PlanCatalogue& catalogue, int speed, MainFormParts pa
       seams_(parts.seams),
       sources_(std::make_unique<GameSources>())
 {
-    if (!seams_) {
-        defaultSeams_ = std::make_unique<MainFormSeams>();
-        seams_ = defaultSeams_.get();
-    }
+    if (!seams_ || !parts.dialogs)
+        throw std::invalid_argument("TMainForm needs the program's dialogs and seams");
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvik Atoms"));
     setWindowIcon(QIcon(QString::fromLatin1(assets::icon)));
@@ -60,8 +59,7 @@ TMainForm::TMainForm(const PlanCatalogue& catalogue, int speed, MainFormParts pa
     sound_ = std::make_unique<SoundChannel>(*waves_, [this] { return soundOn(); });
     pointer_ = parts.pointer ? std::move(parts.pointer) : makeSystemPointer();
     boardPointer_ = std::make_unique<BoardPointer>(*pointer_, *box_);
-    dialogs_ = parts.dialogs ? std::move(parts.dialogs)
-                             : std::make_unique<PlaceholderDialogs>(this, [this] { return tongue_; });
+    dialogs_ = std::move(parts.dialogs);
     clock_ = parts.clock ? std::move(parts.clock) : std::make_unique<SystemTickClock>();
     events_ = parts.events ? std::move(parts.events) : std::make_unique<QtEventPump>();
     random_ = parts.random ? std::move(parts.random) : std::make_unique<ClockSeededRandom>();

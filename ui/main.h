@@ -27,17 +27,18 @@ class SoundChannel;
 class Toolbar;
 class GameSources;
 
-// What the window is built from. Everything left empty gets the real thing;
-// tests hand in fakes.
+// What the window is built from. The dialogs and the seams belong to the rest of
+// the program and must be handed in; every other part left empty gets the real
+// thing. Tests hand in fakes.
 struct MainFormParts {
     Images images;                            // empty: the compiled-in pictures
     std::unique_ptr<WaveOutput> waves;        // empty: the system's sound
     std::unique_ptr<Pointer> pointer;         // empty: the system pointer
-    std::unique_ptr<GameDialogs> dialogs;     // empty: plain message boxes
+    std::unique_ptr<GameDialogs> dialogs;     // required
     std::unique_ptr<TickClock> clock;         // empty: the monotonic clock
     std::unique_ptr<EventPump> events;        // empty: the application's event loop
     std::unique_ptr<RandomSource> random;     // empty: seeded from the clock
-    MainFormSeams* seams = nullptr;           // not owned; empty: the defaults
+    MainFormSeams* seams = nullptr;           // required; not owned
 };
 
 // The main window `MainForm`: a fixed 650 x 503 client with the toolbar, the
@@ -45,7 +46,8 @@ struct MainFormParts {
 // hands their events to the game; it keeps no game state of its own.
 class TMainForm : public QWidget, public ViewRefresh {
 public:
-    TMainForm(const PlanCatalogue& catalogue, int speed, MainFormParts parts = {}, QWidget* parent = nullptr);
+    // Throws std::invalid_argument when the dialogs or the seams are missing.
+    TMainForm(const PlanCatalogue& catalogue, int speed, MainFormParts parts, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Start-up: scroll bar and gauge ranges, the plan from the settings (held to
@@ -111,7 +113,6 @@ private:
 
     Images images_;
     MainFormSeams* seams_;
-    std::unique_ptr<MainFormSeams> defaultSeams_;
     int tongue_ = -1;
     bool activated_ = false;
 

@@ -6,8 +6,8 @@ class TMainForm;
 
 // What the window hands on to the rest of the program: saved games, the
 // language, the info and rules windows, the maker's page, and the steps of
-// start-up and shutdown. Every method has a harmless default, so the window
-// works on its own; the program installs the real ones.
+// start-up and shutdown. Every method has a harmless default, so that a fake
+// overrides only what it watches; the program installs the real ones.
 class MainFormSeams {
 public:
     virtual ~MainFormSeams() = default;

@@ -10,6 +10,7 @@
 #include "core/plan_catalogue.h"
 #include "ui/board_view.h"
 #include "ui/main.h"
+#include "ui/main_form_seams.h"
 
 namespace tarvik {
 namespace {
@@ -29,6 +30,15 @@ public:
 
 private:
     QPoint at_;
+};
+
+// Every dialog closed at once, every question answered No.
+class NoDialogs final : public GameDialogs {
+public:
+    void showSolved() override {}
+    void showAllSolved() override {}
+    bool confirmRestart() override { return false; }
+    bool confirmStartOver() override { return false; }
 };
 
 // 500 busy plans: a wall frame, outside corners, and 40 atoms with several stubs
@@ -62,6 +72,7 @@ PlanCatalogue busyCatalogue()
 
 struct BenchWindow {
     PlanCatalogue catalogue = busyCatalogue();
+    MainFormSeams seams;
     std::unique_ptr<TMainForm> form;
 
     BenchWindow()
@@ -69,6 +80,8 @@ struct BenchWindow {
         MainFormParts parts;
         parts.waves = std::make_unique<Silence>();
         parts.pointer = std::make_unique<StillPointer>();
+        parts.dialogs = std::make_unique<NoDialogs>();
+        parts.seams = &seams;
         form = std::make_unique<TMainForm>(catalogue, 3, std::move(parts));
         form->startWithPlan(1);
         // Shown, so that the synchronous repaints really paint.

@@ -359,6 +359,7 @@ TEST(MainWindowSeams, ToolbarCommandsReachTheProgramAndClosingAsksFirst)
     MainFormParts parts;
     parts.images = testing::testImages();
     parts.waves = std::make_unique<testing::RecordingWaves>(record);
+    parts.dialogs = std::make_unique<testing::ScriptedDialogs>(record);
     parts.seams = &seams;
     TMainForm form(catalogue, 3, std::move(parts));
     form.startWithPlan(1);
