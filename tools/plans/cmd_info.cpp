@@ -26,7 +26,7 @@ int run(const Args& args)
     for (int n = 1; n <= catalogue->planCount(); ++n) {
         const PlanRecord& plan = catalogue->plan(n);
         int atoms = 0;
-        for (int k = 1; k <= kSlotCount; ++k) atoms += plan.atomKind[k] != 0;
+        for (int k = 1; k <= kSlotCount; ++k) atoms += plan.atomKind[k] != 0 && slotInMoleculeBox(plan, k);
         std::cout << n << ": " << int(plan.molWidth) << "x" << int(plan.molHeight) << ", " << atoms
                   << (atoms == 1 ? " atom, " : " atoms, ") << englishName(plan) << "\n";
     }
