@@ -19,6 +19,22 @@ void printUsage(std::ostream& out)
     out << "usage:\n";
     for (const Subcommand* s : subcommands()) out << "  tarvik-plans " << s->usage << "\n";
 }
+
+void printHelp(std::ostream& out)
+{
+    out << "tarvik-plans: compile, check, play, solve and generate the construction plans of Tarvik Atoms.\n\n";
+    printUsage(out);
+    out << "\noptions:\n"
+           "  -h, --help      show this help and exit\n"
+           "  -V, --version   show the version and exit\n"
+           "\nexit status: 0 success, 1 the input was read but is wrong or unreadable, 2 malformed arguments.\n"
+           "See tarvik-plans(1) for examples.\n";
+}
+
+bool is(const char* arg, const char* shortName, const char* longName)
+{
+    return std::strcmp(arg, shortName) == 0 || std::strcmp(arg, longName) == 0;
+}
 }  // namespace
 
 Subcommand::Subcommand(const char* n, const char* u, int (*r)(const Args&)) : name(n), usage(u), run(r)
@@ -44,9 +60,17 @@ int usageError(const char* name, const std::string& what)
 int main(int argc, char** argv)
 {
     using namespace tarvik::plans;
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
-        printUsage(argc < 2 ? std::cerr : std::cout);
-        return argc < 2 ? kExitUsage : kExitOk;
+    if (argc < 2) {
+        printUsage(std::cerr);
+        return kExitUsage;
+    }
+    if (is(argv[1], "-h", "--help") || std::strcmp(argv[1], "help") == 0) {
+        printHelp(std::cout);
+        return kExitOk;
+    }
+    if (is(argv[1], "-V", "--version")) {
+        std::cout << "tarvik-plans " << TARVIK_VERSION << "\n";
+        return kExitOk;
     }
     for (const Subcommand* s : subcommands()) {
         if (std::strcmp(s->name, argv[1]) != 0) continue;
