@@ -1,5 +1,6 @@
 #include "glyphs.h"
 
+#include "icons.h"
 #include "paint_kit.h"
 
 #include <QLinearGradient>
@@ -475,31 +476,6 @@ std::vector<NamedGlyph> glyphs() {
     return list;
 }
 
-QImage windowIcon() {
-    return draw(32, 32, [](QPainter& p) {
-        auto bond = [&p](QPointF a, QPointF b) {
-            p.setPen(outlinePen(QColor(70, 72, 85), 4.6));
-            p.drawLine(a, b);
-            p.setPen(outlinePen(QColor(225, 228, 236), 2.4));
-            p.drawLine(a, b);
-        };
-        const QPointF carbon(12.5, 17.5), hydrogen(26.2, 6.0), oxygen(25.8, 26.0), other(5.0, 5.2);
-        bond(carbon, hydrogen);
-        bond(carbon, oxygen);
-        bond(carbon, other);
-        auto atom = [&p](QPointF c, double r, QColor colour, const char* letter) {
-            p.setPen(QPen(shade(colour, 0.3), 1.0));
-            p.setBrush(shade(colour, 0.4));
-            p.drawEllipse(c, r + 0.5, r + 0.5);
-            glossyBall(p, c, r, colour);
-            centredText(p, c + QPointF(0.2, 0.4), QString::fromLatin1(letter), boldFont(r * 1.25),
-                        QColor(255, 255, 255), shade(colour, 0.3), 1.4);
-        };
-        atom(other, 4.3, QColor(40, 185, 60), "H");
-        atom(hydrogen, 4.6, QColor(40, 185, 60), "H");
-        atom(oxygen, 5.2, QColor(45, 95, 235), "O");
-        atom(carbon, 7.4, QColor(220, 40, 35), "C");
-    });
-}
+QImage windowIcon() { return appIcon(32); }
 
 }  // namespace tarvik::assetgen
