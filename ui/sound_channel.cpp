@@ -1,13 +1,6 @@
 #include "ui/sound_channel.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
-
-#include <array>
-
-#include "assets/asset_paths.h"
+#include "ui/streamed_waves.h"
 
 namespace tarvik {
 
@@ -47,46 +40,13 @@ public:
     void stop() override {}
 };
 
-class EffectOutput final : public WaveOutput {
-public:
-    EffectOutput()
-    {
-        for (int i = 0; i < 6; ++i) {
-            auto& effect = effects_[i];
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(assets::cues[i])));
-        }
-    }
-
-    void play(int wave, bool loop) override
-    {
-        if (wave < 1 || wave > 6)
-            return;
-        QSoundEffect& effect = *effects_[wave - 1];
-        effect.setLoopCount(loop ? QSoundEffect::Infinite : 1);
-        effect.play();
-        playing_ = &effect;
-    }
-
-    void stop() override
-    {
-        if (playing_)
-            playing_->stop();
-        playing_ = nullptr;
-    }
-
-private:
-    std::array<std::unique_ptr<QSoundEffect>, 6> effects_;
-    QSoundEffect* playing_ = nullptr;
-};
-
 }  // namespace
 
 std::unique_ptr<WaveOutput> makeSystemWaveOutput()
 {
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return std::make_unique<SilentOutput>();
-    return std::make_unique<EffectOutput>();
+    if (auto streamed = makeStreamedWaveOutput())
+        return streamed;
+    return std::make_unique<SilentOutput>();
 }
 
 }  // namespace tarvik

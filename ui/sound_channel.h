@@ -33,8 +33,8 @@ private:
     std::function<bool()> soundOn_;
 };
 
-// The waves from the compiled-in resources through the platform's sound effects.
-// With no sound device there is silence and no error.
+// The waves from the compiled-in resources through the platform's sound output
+// (see streamed_waves.h). With no sound device there is silence and no error.
 std::unique_ptr<WaveOutput> makeSystemWaveOutput();
 
 }  // namespace tarvik

@@ -1,0 +1,169 @@
+#include "ui/streamed_waves.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QFile>
+#include <QMediaDevices>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstring>
+
+#include "assets/asset_paths.h"
+
+namespace tarvik {
+
+namespace {
+
+std::uint32_t le32(const char* p)
+{
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+// 8-bit samples at 22050 or 11025 Hz to 16-bit at the stream's rate; a wave
+// at half the rate is stretched by linear interpolation.
+std::vector<qint16> decode(const QByteArray& file)
+{
+    int rate = 0;
+    QByteArray data;
+    for (qsizetype at = 12; at + 8 <= file.size();) {
+        const QByteArray id = file.mid(at, 4);
+        const qsizetype size = le32(file.constData() + at + 4);
+        if (id == "fmt " && at + 16 <= file.size())
+            rate = static_cast<int>(le32(file.constData() + at + 12));
+        else if (id == "data")
+            data = file.mid(at + 8, size);
+        at += 8 + size + (size & 1);
+    }
+    if (rate <= 0 || data.isEmpty())
+        return {};
+    auto sample = [&data](qsizetype i) {
+        return i < data.size() ? (static_cast<unsigned char>(data[i]) - 128) * 256 : 0;
+    };
+    const int stretch = WaveStream::kRate / rate >= 2 ? 2 : 1;
+    std::vector<qint16> out(static_cast<std::size_t>(data.size() * stretch));
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        out[static_cast<std::size_t>(i * stretch)] = static_cast<qint16>(sample(i));
+        if (stretch == 2)
+            out[static_cast<std::size_t>(i * 2 + 1)] = static_cast<qint16>((sample(i) + sample(i + 1)) / 2);
+    }
+    return out;
+}
+
+constexpr int kFeedMs = 10;
+// About 80 ms of sound ahead of the speaker: short enough that a cue follows
+// its action at once, long enough to ride out a busy moment of the machine.
+constexpr int kBufferBytes = WaveStream::kRate * 80 / 1000 * 2;
+
+class StreamedWaveOutput final : public WaveOutput {
+public:
+    StreamedWaveOutput(const QAudioDevice& device, const std::array<QByteArray, 6>& files) : stream_(files)
+    {
+        thread_.setObjectName(QStringLiteral("sound"));
+        thread_.start();
+        anchor_.moveToThread(&thread_);
+        QMetaObject::invokeMethod(&anchor_, [this, device] {
+            QAudioFormat format;
+            format.setSampleRate(WaveStream::kRate);
+            format.setChannelCount(1);
+            format.setSampleFormat(QAudioFormat::Int16);
+            sink_ = new QAudioSink(device, format, &anchor_);
+            sink_->setBufferSize(kBufferBytes);
+            into_ = sink_->start();
+            feeder_ = new QTimer(&anchor_);
+            QObject::connect(feeder_, &QTimer::timeout, &anchor_, [this] { feed(); });
+            feeder_->start(kFeedMs);
+            feed();
+        }, Qt::BlockingQueuedConnection);
+    }
+
+    ~StreamedWaveOutput() override
+    {
+        QMetaObject::invokeMethod(&anchor_, [this] {
+            // The timer and the sink go in the thread they live in.
+            delete feeder_;
+            sink_->stop();
+            delete sink_;
+        }, Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+    }
+
+    void play(int wave, bool loop) override { stream_.select(wave, loop); }
+    void stop() override { stream_.select(0, false); }
+
+private:
+    void feed()
+    {
+        if (!into_)
+            return;
+        const qsizetype count = sink_->bytesFree() / 2;
+        if (count <= 0)
+            return;
+        samples_.resize(static_cast<std::size_t>(count));
+        stream_.fill(samples_.data(), samples_.size());
+        into_->write(reinterpret_cast<const char*>(samples_.data()), count * 2);
+    }
+
+    WaveStream stream_;
+    QThread thread_;
+    QObject anchor_;                // lives in the sound thread, as everything below does
+    QTimer* feeder_ = nullptr;
+    QAudioSink* sink_ = nullptr;
+    QIODevice* into_ = nullptr;
+    std::vector<qint16> samples_;
+};
+
+}  // namespace
+
+WaveStream::WaveStream(const std::array<QByteArray, 6>& waveFiles)
+{
+    for (std::size_t i = 0; i < waves_.size(); ++i)
+        waves_[i] = decode(waveFiles[i]);
+}
+
+void WaveStream::select(int wave, bool loop)
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    wave_ = wave >= 1 && wave <= 6 && !waves_[static_cast<std::size_t>(wave - 1)].empty() ? wave : 0;
+    loop_ = loop;
+    position_ = 0;
+}
+
+void WaveStream::fill(qint16* out, std::size_t count)
+{
+    const std::lock_guard<std::mutex> lock(mutex_);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (wave_ == 0) {
+            std::fill(out + i, out + count, qint16(0));
+            return;
+        }
+        const std::vector<qint16>& wave = waves_[static_cast<std::size_t>(wave_ - 1)];
+        out[i] = wave[position_++];
+        if (position_ == wave.size()) {
+            position_ = 0;
+            if (!loop_)
+                wave_ = 0;
+        }
+    }
+}
+
+std::unique_ptr<WaveOutput> makeStreamedWaveOutput()
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return nullptr;
+    std::array<QByteArray, 6> files;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QFile file(QString::fromLatin1(assets::cues[i]));
+        if (file.open(QIODevice::ReadOnly))
+            files[i] = file.readAll();
+    }
+    return std::make_unique<StreamedWaveOutput>(device, files);
+}
+
+}  // namespace tarvik
