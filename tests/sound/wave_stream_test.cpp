@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/streamed_waves.h"
+#include "ui/wave_stream.h"
 
 namespace tarvik {
 namespace {
