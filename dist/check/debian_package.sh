@@ -29,7 +29,7 @@ description=$(field Description)
 depends=$(field Depends)
 echo "Depends: $depends"
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libchm1; do
-  [[ ", $depends," =~ ,\ $package[\ ,] ]] || fail "Depends lacks $package"
+  [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] || fail "Depends lacks $package"
 done
 [[ "$depends" =~ -dev ]] && fail "Depends names a development package"
 
