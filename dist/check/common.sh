@@ -6,9 +6,12 @@ finish() {
   exit $((failures > 0))
 }
 
-# Every file an installed game consists of, relative to its prefix; nothing more.
+# Every file an installed game consists of, relative to its prefix; nothing
+# more. Files that other parts of the tree install follow the id.
 expected_files() {
   local id=$1
+  shift
+  [ $# -eq 0 ] || printf '%s\n' "$@"
   printf '%s\n' \
     bin/tarvik-atoms bin/tarvik-plans \
     share/tarvik-atoms/vrel.dat share/tarvik-atoms/vrel.chm \

@@ -2,9 +2,10 @@
 # cpack -G DEB from the build folder: the control fields, the file list, and the
 # programs run from the unpacked package (a prefix that was never configured).
 set -uo pipefail
-build=${1:?usage: debian_package.sh BUILD_DIR APP_ID VERSION}
-id=${2:?usage: debian_package.sh BUILD_DIR APP_ID VERSION}
-version=${3:?usage: debian_package.sh BUILD_DIR APP_ID VERSION}
+build=${1:?usage: debian_package.sh BUILD_DIR APP_ID VERSION [OTHER_FILE...]}
+id=${2:?usage: debian_package.sh BUILD_DIR APP_ID VERSION [OTHER_FILE...]}
+version=${3:?usage: debian_package.sh BUILD_DIR APP_ID VERSION [OTHER_FILE...]}
+others=("${@:4}")
 here=$(dirname "$0")
 source "$here/common.sh"
 scratch=$(mktemp -d)
@@ -33,7 +34,7 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6mult
 done
 [[ "$depends" =~ -dev ]] && fail "Depends names a development package"
 
-diff <(expected_files "$id" | sed 's|^|./usr/|' | sort) \
+diff <(expected_files "$id" "${others[@]}" | sed 's|^|./usr/|' | sort) \
      <(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort) > "$scratch/files.diff" \
   || fail "packaged files differ from the expected list (< missing, > unexpected):
 $(cat "$scratch/files.diff")"

@@ -3,8 +3,9 @@
 # entry, AppStream data and icons that agree with each other, manual pages that
 # man finds, and programs that run from there.
 set -uo pipefail
-build=${1:?usage: installed_tree.sh BUILD_DIR APP_ID}
-id=${2:?usage: installed_tree.sh BUILD_DIR APP_ID}
+build=${1:?usage: installed_tree.sh BUILD_DIR APP_ID [OTHER_FILE...]}
+id=${2:?usage: installed_tree.sh BUILD_DIR APP_ID [OTHER_FILE...]}
+others=("${@:3}")
 here=$(dirname "$0")
 source "$here/common.sh"
 scratch=$(mktemp -d)
@@ -14,7 +15,7 @@ prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" > "$scratch/install.log" 2>&1 \
   || { cat "$scratch/install.log"; fail "cmake --install failed"; finish installed_tree; }
 
-diff <(expected_files "$id" | sort) <(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) \
+diff <(expected_files "$id" "${others[@]}" | sort) <(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) \
   > "$scratch/files.diff" || fail "installed files differ from the expected list (< missing, > unexpected):
 $(cat "$scratch/files.diff")"
 
