@@ -5,9 +5,12 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+
+#include <sys/prctl.h>
 
 namespace tarvik::testing {
 
@@ -21,6 +24,14 @@ bool waitUntil(const std::function<bool()>& ready, int timeoutMs)
         QThread::msleep(50);
     }
     return ready();
+}
+
+// The server and the recorder end with the test, even when the test crashes,
+// and hold none of its output channels, so nothing waits on them afterwards.
+void tieToThisProcess(QProcess& process, const QString& log)
+{
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    process.setStandardErrorFile(log);
 }
 
 }  // namespace
@@ -47,7 +58,7 @@ QString PrivateSoundServer::start()
     env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir + QStringLiteral("/runtime"));
     env.insert(QStringLiteral("PULSE_STATE_PATH"), dir + QStringLiteral("/state"));
     server_.setProcessEnvironment(env);
-    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tieToThisProcess(server_, dir + QStringLiteral("/server.log"));
     server_.setStandardOutputFile(QProcess::nullDevice());
     server_.start(QStringLiteral("pulseaudio"),
                   {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
@@ -94,7 +105,7 @@ bool MonitorRecording::start()
 {
     const QString file = folder_.filePath(QStringLiteral("monitor.raw"));
     parec_.setStandardOutputFile(file);
-    parec_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tieToThisProcess(parec_, folder_.filePath(QStringLiteral("parec.log")));
     parec_.start(QStringLiteral("parec"),
                  {QStringLiteral("--server=") + server_.address(), QStringLiteral("--device=") + server_.monitor(),
                   QStringLiteral("--raw"), QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),

@@ -21,6 +21,7 @@
 #include "ui/board_view.h"
 #include "ui/glyph_button.h"
 #include "ui/main.h"
+#include "ui/main_form_seams.h"
 #include "ui/toolbar.h"
 
 namespace tarvik::testing {
@@ -122,7 +123,9 @@ protected:
     Heard record(bool soundOn, Script& script, PlayState& finalState)
     {
         QElapsedTimer clock;
+        MainFormSeams seams;  // the defaults: nothing here leads out of the window
         MainFormParts parts;
+        parts.seams = &seams;
         auto dialogs = std::make_unique<TimedDialogs>(clock);
         const TimedDialogs& timed = *dialogs;
         parts.dialogs = std::move(dialogs);
