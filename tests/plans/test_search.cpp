@@ -105,11 +105,14 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
         Puzzle puzzle = puzzleFromRecord(record);
         scatterAtoms(puzzle.board, 3 + round, rng);
         const SearchModel m = buildSearchModel(puzzle);
+        // As the search uses it: told the state's own bound, so that far
+        // placements are ruled out before their full assignment.
         PlacementCosts costs(m);
         std::vector<std::uint8_t> state = m.start, child(state.size());
         std::array<std::uint8_t, kCells + 1> occupied{};
-        const int bound = costs.reset(state.data());
-        ASSERT_EQ(bound, stateBound(m, state.data()));
+        const int bound = stateBound(m, state.data());
+        ASSERT_EQ(costs.reset(state.data()), bound);
+        ASSERT_EQ(costs.reset(state.data(), bound), bound);
         m.fillOccupied(state.data(), occupied.data());
         for (int slot = 0; slot < m.atomCount; ++slot)
             for (int dir = 0; dir < 4; ++dir) {
@@ -118,7 +121,8 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
                 child = state;
                 m.moveAtom(child.data(), slot, to);
                 const int group = m.groupOfSlot[static_cast<std::size_t>(slot)];
-                const int incremental = costs.childBound(group, child.data() + m.groupStart[static_cast<std::size_t>(group)]);
+                const int incremental = costs.childBound(group, child.data() + m.groupStart[static_cast<std::size_t>(group)],
+                                                         state[static_cast<std::size_t>(slot)], to);
                 const int whole = stateBound(m, child.data());
                 EXPECT_EQ(incremental, whole) << "round " << round;
                 EXPECT_LE(std::abs(whole - bound), 1) << "round " << round;

@@ -18,7 +18,14 @@ int assignment(const SearchModel& m, const std::uint8_t* targets, int rows, cons
 {
     std::array<int, kMaxAtoms + 1> u{}, v{}, match{}, way{}, minv{};
     std::array<bool, kMaxAtoms + 1> used{};
-    auto cost = [&](int i, int j) { return far(m.distanceTo(targets[i - 1])[atoms[j - 1]]); };
+    // The table is read O(rows * cols) times per row; gathered once, it
+    // stays in one small block instead of many scattered distance rows.
+    std::array<int, kMaxAtoms * kMaxAtoms> table;
+    for (int i = 0; i < rows; ++i) {
+        const std::uint8_t* d = m.distanceTo(targets[i]);
+        for (int j = 0; j < cols; ++j) table[static_cast<std::size_t>(i * cols + j)] = far(d[atoms[j]]);
+    }
+    auto cost = [&](int i, int j) { return table[static_cast<std::size_t>((i - 1) * cols + j - 1)]; };
     for (int i = 1; i <= rows; ++i) {
         match[0] = i;
         int j0 = 0;
@@ -124,6 +131,36 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     order_.reserve(static_cast<std::size_t>(m.placementCount));
 }
 
+namespace {
+
+// A quick lower bound on groupCost for large groups: every target needs
+// some atom, and (when all atoms are needed) every atom needs some target.
+int cheapGroupCost(const SearchModel& m, int placement, int group, const std::uint8_t* atoms)
+{
+    const int need = m.groupNeed[static_cast<std::size_t>(group)];
+    const int n = m.groupSize[static_cast<std::size_t>(group)];
+    const std::uint8_t* t = m.targets(placement, group);
+    std::array<int, kMaxAtoms> atomBest;
+    atomBest.fill(kNoWay);
+    int byTarget = 0;
+    for (int i = 0; i < need; ++i) {
+        const std::uint8_t* d = m.distanceTo(t[i]);
+        int best = kNoWay;
+        for (int j = 0; j < n; ++j) {
+            int c = far(d[atoms[j]]);
+            best = std::min(best, c);
+            atomBest[static_cast<std::size_t>(j)] = std::min(atomBest[static_cast<std::size_t>(j)], c);
+        }
+        byTarget += best;
+    }
+    int byAtom = 0;
+    if (need == n)
+        for (int j = 0; j < n; ++j) byAtom += atomBest[static_cast<std::size_t>(j)];
+    return std::min(std::max(byTarget, byAtom), kNoWay);
+}
+
+}  // namespace
+
 int PlacementCosts::reset(const std::uint8_t* state, int known)
 {
     const int places = m_.placementCount;
@@ -134,6 +171,19 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     bound_ = kNoWay;
     for (int p = 0; p < places; ++p) {
         int total = 0;
+        if (cut < kNoWay) {
+            // Large groups cost a full assignment each; a quick bound over
+            // all groups first rules out most placements far from the atoms.
+            for (int g = 0; g < groups && total <= cut; ++g) {
+                const std::uint8_t* atoms = state + m_.groupStart[static_cast<std::size_t>(g)];
+                total += m_.groupNeed[static_cast<std::size_t>(g)] > 3 ? cheapGroupCost(m_, p, g, atoms) : groupCost(m_, p, g, atoms);
+            }
+            if (total > cut) {
+                total_[static_cast<std::size_t>(p)] = total;
+                continue;
+            }
+            total = 0;
+        }
         for (int g = 0; g < groups && total <= cut; ++g) {
             int c = groupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
             cost_[static_cast<std::size_t>(g * places + p)] = c;
@@ -143,6 +193,8 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
         bound_ = std::min(bound_, total);
     }
     order_.clear();
+    // A `known` below the true bound would have cut every placement.
+    if (bound_ >= kNoWay && cut < kNoWay) return reset(state);
     if (bound_ >= kNoWay) return kNoWay;
     // A child's bound is at most this bound + 1 (the parent's best placement
     // costs at most one more), so only placements up to that total matter.
@@ -152,13 +204,35 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     return bound_;
 }
 
-int PlacementCosts::childBound(int group, const std::uint8_t* atoms) const
+int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, int to) const
 {
     int best = kNoWay;
+    const int need = m_.groupNeed[static_cast<std::size_t>(group)];
     const int* row = &cost_[static_cast<std::size_t>(group * m_.placementCount)];
     for (int p : order_) {
         int total = total_[static_cast<std::size_t>(p)];
         if (total - 1 >= best) break;
+        // Only the moved atom's distances changed. If none to this
+        // placement's targets changed, no assignment did; if none fell,
+        // none can have become cheaper. Unreachable cells are left to the
+        // full assignment, whose sum is capped.
+        const std::uint8_t* t = m_.targets(p, group);
+        int fell = 0, rose = 0;
+        bool unreachable = false;
+        for (int i = 0; i < need; ++i) {
+            const std::uint8_t* d = m_.distanceTo(t[i]);
+            const std::uint8_t before = d[from], after = d[to];
+            unreachable |= before == kFarCells || after == kFarCells;
+            fell |= after < before;
+            rose |= after > before;
+        }
+        if (!unreachable) {
+            if (!fell && !rose) {
+                best = std::min(best, total);
+                continue;
+            }
+            if (!fell && total >= best) continue;
+        }
         int value = total - row[p] + groupCost(m_, p, group, atoms);
         if (value < best) best = value;
     }

@@ -32,8 +32,9 @@ public:
     // Fills the table for `state`; returns its bound. `known`, when given,
     // is at least that bound, and spares the placements far above it.
     int reset(const std::uint8_t* state, int known = kNoWay);
-    // The bound of the child whose group `group` now holds `atoms`.
-    int childBound(int group, const std::uint8_t* atoms) const;
+    // The bound of the child whose group `group` now holds `atoms`, after
+    // one of them moved from cell `from` to cell `to`.
+    int childBound(int group, const std::uint8_t* atoms, int from, int to) const;
 
 private:
     const SearchModel& m_;

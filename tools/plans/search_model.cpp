@@ -35,13 +35,18 @@ void computeDistances(SearchModel& m, const std::vector<bool>& isTarget)
         queue[static_cast<std::size_t>(tail++)] = t;
         while (head < tail) {
             int c = queue[static_cast<std::size_t>(head++)];
+            // A run stops scanning at a cell reached no later than c: that
+            // cell's own run in the same direction covers the rest, as early.
             for (int dir = 0; dir < 4; ++dir)
                 for (int n = m.neighbour[static_cast<std::size_t>(c * 4 + dir)]; !m.fixed[static_cast<std::size_t>(n)];
-                     n = m.neighbour[static_cast<std::size_t>(n * 4 + dir)])
+                     n = m.neighbour[static_cast<std::size_t>(n * 4 + dir)]) {
                     if (d[n] == kFarCells) {
                         d[n] = static_cast<std::uint8_t>(d[c] + 1);
                         queue[static_cast<std::size_t>(tail++)] = n;
+                    } else if (d[n] <= d[c]) {
+                        break;
                     }
+                }
         }
     }
 }

@@ -104,7 +104,7 @@ public:
                         }
                         continue;
                     }
-                    int h = costs_.childBound(group, child.data() + m_.groupStart[static_cast<std::size_t>(group)]);
+                    int h = costs_.childBound(group, child.data() + m_.groupStart[static_cast<std::size_t>(group)], from, to);
                     if (h >= kNoWay) continue;  // no placement can be reached any more
                     std::uint16_t flags = 0;
                     if (perimeter_) {
