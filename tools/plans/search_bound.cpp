@@ -129,6 +129,7 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
       total_(static_cast<std::size_t>(m.placementCount))
 {
     order_.reserve(static_cast<std::size_t>(m.placementCount));
+    for (int need : m.groupNeed) largeGroups_ |= need > 3;
 }
 
 namespace {
@@ -171,7 +172,7 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     bound_ = kNoWay;
     for (int p = 0; p < places; ++p) {
         int total = 0;
-        if (cut < kNoWay) {
+        if (cut < kNoWay && largeGroups_) {
             // Large groups cost a full assignment each; a quick bound over
             // all groups first rules out most placements far from the atoms.
             for (int g = 0; g < groups && total <= cut; ++g) {
@@ -215,11 +216,12 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
         // Only the moved atom's distances changed. If none to this
         // placement's targets changed, no assignment did; if none fell,
         // none can have become cheaper. Unreachable cells are left to the
-        // full assignment, whose sum is capped.
+        // full assignment, whose sum is capped. Small groups cost about as
+        // much as this test, so they skip it.
         const std::uint8_t* t = m_.targets(p, group);
         int fell = 0, rose = 0;
-        bool unreachable = false;
-        for (int i = 0; i < need; ++i) {
+        bool unreachable = need <= 3;
+        for (int i = 0; i < need && !unreachable; ++i) {
             const std::uint8_t* d = m_.distanceTo(t[i]);
             const std::uint8_t before = d[from], after = d[to];
             unreachable |= before == kFarCells || after == kFarCells;

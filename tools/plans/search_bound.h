@@ -42,6 +42,7 @@ private:
     std::vector<int> total_;  // per placement
     std::vector<int> order_;  // placements with a total of at most bound + 1, ascending
     int bound_ = kNoWay;
+    bool largeGroups_ = false;  // some group needs a full assignment
 };
 
 }  // namespace tarvik::plans
