@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+
+#include "help/chm_check.h"
 
 namespace tarvik {
 
@@ -24,9 +27,36 @@ std::uint16_t littleEndian16(const std::string& data, std::size_t at)
                                       (static_cast<unsigned char>(data[at + 1]) << 8));
 }
 
+std::optional<std::string> fileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0 || static_cast<std::uint64_t>(size) > kLargestHelpFile)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size))
+        return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
-ChmReader::ChmReader(const std::string& path) : file_(chm_open(path.c_str())) {}
+ChmReader::ChmReader(const std::string& path)
+{
+    // The library trusts the file's structure; only a file that passed the check reaches it.
+    const auto bytes = fileBytes(path);
+    if (!bytes)
+        return;
+    const ChmCheck check = checkChmFile(*bytes);
+    if (!check.sound) {
+        fault_ = check.fault;
+        return;
+    }
+    file_ = chm_open(path.c_str());
+}
 
 ChmReader::~ChmReader()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ public:
     ChmReader& operator=(const ChmReader&) = delete;
 
     bool isOpen() const { return file_ != nullptr; }
+    // Why a file that exists was refused; empty when it was opened or could not be read.
+    const std::string& fault() const { return fault_; }
     bool contains(const std::string& objectPath) const;
     std::optional<std::string> read(const std::string& objectPath) const;
 
@@ -32,6 +35,7 @@ private:
     std::optional<std::string> existingTopic(std::string recorded) const;
 
     chmFile* file_ = nullptr;
+    std::string fault_;
 };
 
 }  // namespace tarvik
