@@ -24,8 +24,9 @@ constexpr std::uint64_t kLongestName = 512;
 constexpr std::uint64_t kFrame = 0x8000;
 constexpr std::uint64_t kSmallestWindow = 1u << 15;
 constexpr std::uint64_t kLargestWindow = 1u << 21;
-constexpr std::uint64_t kLargestResetInterval = 4096;  // frames
-constexpr std::uint64_t kLargestWindowsPerReset = 64;
+// Reading any byte may mean expanding every frame back to the last reset; more than this
+// many frames between resets would let a small file keep the game busy for minutes.
+constexpr std::uint64_t kLongestResetRun = 64;
 constexpr std::uint64_t kLargestExpansion = 1ull << 32;
 
 constexpr std::string_view kControlData = "::DataSpace/Storage/MSCompressed/ControlData";
@@ -299,9 +300,9 @@ void checkControlData(std::string_view control)
         throw Fault{"LZX window size " + std::to_string(windowFrames) + " frames not allowed"};
     // The library counts frames between resets as interval / (window / 2) * windows per
     // reset, and divides by that count.
-    if (resetInterval == 0 || resetInterval > kLargestResetInterval || (2 * resetInterval) % windowFrames != 0)
+    if (resetInterval == 0 || resetInterval > kLongestResetRun || (2 * resetInterval) % windowFrames != 0)
         throw Fault{"LZX reset interval " + std::to_string(resetInterval) + " not allowed"};
-    if (windowsPerReset == 0 || windowsPerReset > kLargestWindowsPerReset)
+    if (windowsPerReset == 0 || (2 * resetInterval / windowFrames) * windowsPerReset > kLongestResetRun)
         throw Fault{"LZX windows per reset " + std::to_string(windowsPerReset) + " not allowed"};
 }
 

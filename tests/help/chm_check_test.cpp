@@ -121,6 +121,11 @@ TEST(ChmCheck, CorruptCompressionControlDataIsRefusedBeforeTheLibrarySeesIt)
     EXPECT_THAT(fault, HasSubstr("reset interval"));
     EXPECT_FALSE(openAndReadAll(withControl(20, 0), &fault));
     EXPECT_THAT(fault, HasSubstr("windows per reset"));
+    // So long a run between resets that one read could expand gigabytes.
+    EXPECT_FALSE(openAndReadAll(withControl(12, 0x10000), &fault));
+    EXPECT_THAT(fault, HasSubstr("reset interval"));
+    EXPECT_FALSE(openAndReadAll(withControl(20, 0x10000), &fault));
+    EXPECT_THAT(fault, HasSubstr("windows per reset"));
     EXPECT_FALSE(openAndReadAll(withControl(4, 0x43585a4d), &fault));
     EXPECT_THAT(fault, HasSubstr("LZXC"));
 
