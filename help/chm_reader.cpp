@@ -1,6 +1,11 @@
 #include "help/chm_reader.h"
 
 #include <chm_lib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
 
 #include <algorithm>
 #include <cstdint>
@@ -42,6 +47,36 @@ std::optional<std::string> fileBytes(const std::string& path)
     return bytes;
 }
 
+// The library's decompressor trusts the compressed bytes too, and those cannot be checked
+// without expanding them. So a child process expands every object first; only when it comes
+// back whole does the game's own process open the file.
+bool expandsInAChild(const std::string& path, const ChmLayout& layout)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        chmFile* file = chm_open(path.c_str());
+        if (!file)
+            _exit(1);
+        for (const ChmObject& object : layout.objects) {
+            chmUnitInfo info{};
+            if (chm_resolve_object(file, object.name.c_str(), &info) != CHM_RESOLVE_SUCCESS ||
+                info.length == 0 || info.length > kLargestHelpFile)
+                continue;
+            std::vector<unsigned char> data(static_cast<std::size_t>(info.length));
+            chm_retrieve_object(file, &info, data.data(), 0, static_cast<LONGINT64>(info.length));
+        }
+        chm_close(file);
+        _exit(0);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0)
+        if (errno != EINTR)
+            return false;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 }  // namespace
 
 ChmReader::ChmReader(const std::string& path)
@@ -53,6 +88,10 @@ ChmReader::ChmReader(const std::string& path)
     const ChmCheck check = checkChmFile(*bytes);
     if (!check.sound) {
         fault_ = check.fault;
+        return;
+    }
+    if (!expandsInAChild(path, check.layout)) {
+        fault_ = "the compressed content does not expand";
         return;
     }
     file_ = chm_open(path.c_str());

@@ -160,6 +160,19 @@ TEST(ChmCheck, ResetTableMustStayInsideTheCompressedContent)
     EXPECT_FALSE(openAndReadAll(withResetTable(8, 4, 4), &fault));
 }
 
+// A frame start moved into the middle of the next frame's data passes every check of the
+// tables, but the library's decompressor corrupts its heap on what it then reads.
+TEST(ChmCheck, CompressedContentThatBreaksTheDecompressorIsRefused)
+{
+    std::string bytes = builtFile();
+    ASSERT_GT(checkChmFile(bytes).layout.expandedLength, 2u * 0x8000u);  // a third frame exists
+    bytes[storedAt(kResetTable) + 0x31] = static_cast<char>(0xc9);
+    ASSERT_TRUE(checkChmFile(bytes).sound);
+    std::string fault;
+    EXPECT_FALSE(openAndReadAll(bytes, &fault));
+    EXPECT_THAT(fault, HasSubstr("does not expand"));
+}
+
 TEST(ChmCheck, DirectoryFaultsAreRefused)
 {
     const std::string& good = builtFile();
