@@ -1,5 +1,7 @@
 #include "ui/dialog_parts.h"
 
+#include "ui/picture_reader.h"
+
 #include <QDialog>
 #include <QFrame>
 #include <QIcon>
@@ -28,9 +30,8 @@ QFont dialogFont(int points, bool bold)
 
 QPixmap loadPicture(const QString& resource)
 {
-    QPixmap picture;
-    picture.load(resource);
-    return picture;
+    const QImage picture = readPicture(resource);
+    return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
 }
 
 QFrame* addBevel(QWidget* parent, const QRect& place, BevelShape shape)

@@ -1,5 +1,7 @@
 #include "ui/glyph_button.h"
 
+#include "ui/picture_reader.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,7 +26,7 @@ QImage glyphPicture(const QImage& file, int pictures)
 
 QPixmap loadGlyph(const QString& path, int pictures)
 {
-    const QImage picture = glyphPicture(QImage(path), pictures);
+    const QImage picture = glyphPicture(readPicture(path), pictures);
     if (picture.isNull())
         return {};
     return QPixmap::fromImage(picture);

@@ -1,5 +1,6 @@
 #include "ui/images.h"
 
+#include "ui/picture_reader.h"
 #include "ui/surface.h"
 
 #include "assets/asset_paths.h"
@@ -10,7 +11,7 @@ namespace {
 
 QImage loadSheet(const char* path, int width, int height)
 {
-    QImage image(QString::fromLatin1(path));
+    QImage image = readPicture(QString::fromLatin1(path));
     if (image.isNull()) {
         image = QImage(width, height, QImage::Format_RGB32);
         image.fill(Qt::black);
@@ -23,10 +24,13 @@ QImage loadSheet(const char* path, int width, int height)
 Images Images::fromResources()
 {
     assets::ensureLoaded();
+    QImage backdrop = pixelsInPlace(QString::fromLatin1(assets::backdropPixels), 650, 470);
+    if (backdrop.isNull())
+        backdrop = loadSheet(assets::backdrop, 650, 470);
     return fromPictures(loadSheet(assets::tileSheet, 240, 330),
                         loadSheet(assets::previewSheet, 120, 75),
                         loadSheet(assets::digitStrip, 360, 39),
-                        loadSheet(assets::backdrop, 650, 470));
+                        backdrop);
 }
 
 Images Images::fromPictures(const QImage& tiles, const QImage& preview, const QImage& digits,

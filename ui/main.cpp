@@ -19,6 +19,7 @@
 #include "ui/main_layout.h"
 #include "ui/molecule_view.h"
 #include "ui/name_labels.h"
+#include "ui/picture_reader.h"
 #include "ui/plan_number_view.h"
 #include "ui/plan_scroll_bar.h"
 #include "ui/pointer.h"
@@ -47,7 +48,7 @@ TMainForm::TMainForm(const PlanCatalogue& catalogue, int speed, MainFormParts pa
         throw std::invalid_argument("TMainForm needs the program's dialogs and seams");
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tarvik Atoms"));
-    setWindowIcon(QIcon(QString::fromLatin1(assets::icon)));
+    setWindowIcon(QIcon(QPixmap::fromImage(readPicture(QString::fromLatin1(assets::icon)))));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
