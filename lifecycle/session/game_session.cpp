@@ -97,24 +97,37 @@ void GameSession::createDialogs()
 {
     const auto tongue = [this] { return form_->tongue(); };
     QWidget* main = form_.get();
-    won_ = std::make_unique<TWondlg>(main, tongue);
+    won_ = LazyDialog<TWondlg>([=] { return std::make_unique<TWondlg>(main, tongue); });
     splash_ = std::make_unique<TSplash>(main, ports_.splashMs);
-    info_ = std::make_unique<TInfoDialog>(main, tongue, ports_.openLink ? ports_.openLink : LinkOpener(openWithSystem));
-    tongueDlg_ = std::make_unique<TTongueDlg>(main, [this](int chosen) { form_->setTongue(chosen); });
-    endGame_ = std::make_unique<TEndGameDlg>(main, tongue);
-    giveUp_ = std::make_unique<TGiveUpDlg>(main, tongue);
-    solved_ = std::make_unique<TSolvedDlg>(main, tongue);
-    restart_ = std::make_unique<TRestartDlg>(main, tongue);
-
-    info_->setTongueDialog(tongueDlg_.get());
-    // A language chosen in the info dialog reaches the caption at once too,
-    // not only at the next save or load.
-    info_->setApplyWindowTexts([this] {
-        form_->applyWindowTexts();
-        showTitle();
+    info_ = LazyDialog<TInfoDialog>([=, this] {
+        auto info = std::make_unique<TInfoDialog>(main, tongue,
+                                                  ports_.openLink ? ports_.openLink : LinkOpener(openWithSystem));
+        info->setTongueDialog(&*tongueDlg_);
+        // A language chosen in the info dialog reaches the caption at once too,
+        // not only at the next save or load.
+        info->setApplyWindowTexts([this] {
+            form_->applyWindowTexts();
+            showTitle();
+        });
+        return info;
     });
-    gameDialogs_->attach(won_.get(), giveUp_.get(), solved_.get(), restart_.get());
+    tongueDlg_ = LazyDialog<TTongueDlg>(
+        [=, this] { return std::make_unique<TTongueDlg>(main, [this](int chosen) { form_->setTongue(chosen); }); });
+    endGame_ = LazyDialog<TEndGameDlg>([=] { return std::make_unique<TEndGameDlg>(main, tongue); });
+    giveUp_ = LazyDialog<TGiveUpDlg>([=] { return std::make_unique<TGiveUpDlg>(main, tongue); });
+    solved_ = LazyDialog<TSolvedDlg>([=] { return std::make_unique<TSolvedDlg>(main, tongue); });
+    restart_ = LazyDialog<TRestartDlg>([=] { return std::make_unique<TRestartDlg>(main, tongue); });
+
+    gameDialogs_->attach(won_, giveUp_, solved_, restart_);
 }
+
+TWondlg& GameSession::wonDialog() { return *won_; }
+TInfoDialog& GameSession::infoDialog() { return *info_; }
+TTongueDlg& GameSession::tongueDialog() { return *tongueDlg_; }
+TEndGameDlg& GameSession::endGameDialog() { return *endGame_; }
+TGiveUpDlg& GameSession::giveUpDialog() { return *giveUp_; }
+TSolvedDlg& GameSession::solvedDialog() { return *solved_; }
+TRestartDlg& GameSession::restartDialog() { return *restart_; }
 
 GameSession::~GameSession()
 {

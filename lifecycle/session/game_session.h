@@ -2,6 +2,7 @@
 
 #include "core/plan_catalogue.h"
 #include "lifecycle/progress_file.h"
+#include "lifecycle/session/lazy_dialog.h"
 #include "lifecycle/session/help_hooks.h"
 #include "lifecycle/settings_store.h"
 #include "ui/link_label.h"
@@ -61,14 +62,15 @@ public:
     const QString& progressPath() const { return progressPath_; }
     bool closed() const { return closed_; }
 
-    TWondlg& wonDialog() { return *won_; }
+    // The dialogs; all but the splash are built when first asked for.
+    TWondlg& wonDialog();
     TSplash& splash() { return *splash_; }
-    TInfoDialog& infoDialog() { return *info_; }
-    TTongueDlg& tongueDialog() { return *tongueDlg_; }
-    TEndGameDlg& endGameDialog() { return *endGame_; }
-    TGiveUpDlg& giveUpDialog() { return *giveUp_; }
-    TSolvedDlg& solvedDialog() { return *solved_; }
-    TRestartDlg& restartDialog() { return *restart_; }
+    TInfoDialog& infoDialog();
+    TTongueDlg& tongueDialog();
+    TEndGameDlg& endGameDialog();
+    TGiveUpDlg& giveUpDialog();
+    TSolvedDlg& solvedDialog();
+    TRestartDlg& restartDialog();
 
     // The main window's seams.
     void LoadBtnClick(TMainForm&) override;
@@ -100,14 +102,15 @@ private:
     std::unique_ptr<TMainForm> form_;
     std::unique_ptr<ProgressFiles> progress_;
 
-    std::unique_ptr<TWondlg> won_;
+    // The splash is built at once: its timer runs from the dialogs' creation.
+    LazyDialog<TWondlg> won_;
     std::unique_ptr<TSplash> splash_;
-    std::unique_ptr<TInfoDialog> info_;
-    std::unique_ptr<TTongueDlg> tongueDlg_;
-    std::unique_ptr<TEndGameDlg> endGame_;
-    std::unique_ptr<TGiveUpDlg> giveUp_;
-    std::unique_ptr<TSolvedDlg> solved_;
-    std::unique_ptr<TRestartDlg> restart_;
+    LazyDialog<TInfoDialog> info_;
+    LazyDialog<TTongueDlg> tongueDlg_;
+    LazyDialog<TEndGameDlg> endGame_;
+    LazyDialog<TGiveUpDlg> giveUp_;
+    LazyDialog<TSolvedDlg> solved_;
+    LazyDialog<TRestartDlg> restart_;
 
     bool closed_ = false;
 };

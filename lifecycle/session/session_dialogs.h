@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ports.h"
+#include "lifecycle/session/lazy_dialog.h"
 
 namespace tarvik {
 
@@ -13,7 +14,8 @@ class TWondlg;
 // before the dialogs, so they are handed in once they exist.
 class SessionDialogs final : public GameDialogs {
 public:
-    void attach(TWondlg* won, TGiveUpDlg* giveUp, TSolvedDlg* solved, TRestartDlg* restart);
+    void attach(LazyDialog<TWondlg>& won, LazyDialog<TGiveUpDlg>& giveUp, LazyDialog<TSolvedDlg>& solved,
+                LazyDialog<TRestartDlg>& restart);
 
     void showSolved() override;
     void showAllSolved() override;
@@ -21,10 +23,10 @@ public:
     bool confirmStartOver() override;
 
 private:
-    TWondlg* won_ = nullptr;
-    TGiveUpDlg* giveUp_ = nullptr;
-    TSolvedDlg* solved_ = nullptr;
-    TRestartDlg* restart_ = nullptr;
+    LazyDialog<TWondlg>* won_ = nullptr;
+    LazyDialog<TGiveUpDlg>* giveUp_ = nullptr;
+    LazyDialog<TSolvedDlg>* solved_ = nullptr;
+    LazyDialog<TRestartDlg>* restart_ = nullptr;
 };
 
 }  // namespace tarvik
