@@ -15,7 +15,6 @@ TSplash::TSplash(QWidget* parent, int intervalMs) : QDialog(parent)
     image = new QLabel(this);
     image->setGeometry(0, 0, 201, 151);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(loadPicture(pictures::kTitle));
     // A click on the picture reaches the window itself.
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -32,6 +31,10 @@ void TSplash::Click()
 
 void TSplash::showEvent(QShowEvent* event)
 {
+    // The picture is read when it is first wanted: the splash is made while the
+    // main window is still waiting to appear.
+    if (image->pixmap().isNull())
+        image->setPixmap(loadPicture(pictures::kTitle));
     if (const QScreen* s = screen()) {
         const QRect area = s->geometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);

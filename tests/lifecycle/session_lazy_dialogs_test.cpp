@@ -4,7 +4,10 @@
 
 #include "session_fixture.h"
 
+#include "assets/asset_paths.h"
 #include "ui/splasher.h"
+
+#include <QLabel>
 
 namespace tarvik::testing {
 namespace {
@@ -23,6 +26,9 @@ TEST_F(SessionTest, OnlyTheSplashIsBuiltAtStartAndEachDialogOnceWhenFirstWanted)
     const QList<QDialog*> atStart = builtDialogs(*session);
     ASSERT_EQ(atStart.size(), 1);
     EXPECT_NE(qobject_cast<TSplash*>(atStart[0]), nullptr);
+    // Its picture, read only when it came up, was there when it showed.
+    EXPECT_EQ(session->splash().image->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              QImage(QString::fromLatin1(assets::title)).convertToFormat(QImage::Format_RGB32));
 
     std::vector<QDialog*> shown;
     script.answers["TEndGameDlg"] = [&](QDialog* d) {
