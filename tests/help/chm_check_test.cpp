@@ -247,12 +247,3 @@ TEST(ChmCheck, TheViewerShowsItsNoteForARefusedFile)
 
 }  // namespace
 }  // namespace tarvik
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleMock(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -131,12 +131,3 @@ TEST(RulePictures, ButtonPicturesAreTheToolbarsGlyphsWithoutTheirKeyColour)
 
 }  // namespace
 }  // namespace tarvik
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -229,12 +229,3 @@ TEST(MakerLink, AFailureSwitchesTheLinkOffSilently)
 
 }  // namespace
 }  // namespace tarvik
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleMock(&argc, argv);
-    return RUN_ALL_TESTS();
-}
