@@ -11,10 +11,4 @@ inline constexpr int kTongueGerman = 1;
 // Every text is German exactly when the tongue is 1; this is the only test.
 constexpr bool isGerman(int tongue) { return tongue == kTongueGerman; }
 
-template <class T>
-constexpr const T& pick(int tongue, const T& german, const T& english)
-{
-    return isGerman(tongue) ? german : english;
-}
-
 }  // namespace tarvik
