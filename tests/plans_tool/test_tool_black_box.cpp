@@ -206,3 +206,21 @@ TEST_F(Tool, RenderWritesTheGamesPictureOfAPlan)
     EXPECT_EQ(run("render " + path("absent.dat") + " 1 -o " + path("x.png")).code, 1);
     EXPECT_EQ(run(std::string("render ") + TARVIK_LEVEL_DATA + " 1").code, 2);
 }
+
+// A generated plan records the command that made it; pasted into a shell it
+// must make the same plan again, even when the notation holds '=' or '('.
+TEST_F(Tool, GeneratedPlansRecordACommandThatRunsAgain)
+{
+    for (const std::string notation : {"'O=C=O'", "'OC(O)=O'"}) {
+        const ToolRun first = run("generate molecule " + notation + " --min 1 --max 6 --size 5 --seed 3");
+        ASSERT_EQ(first.code, 0) << first.err;
+        const std::string marker = "# generate molecule ";
+        const std::size_t at = first.out.find(marker);
+        ASSERT_NE(at, std::string::npos) << first.out;
+        const std::string recorded = first.out.substr(at + 2, first.out.find('\n', at) - at - 2);
+        const ToolRun again = run(recorded);
+        EXPECT_EQ(again.code, 0) << recorded << "\n" << again.err;
+        EXPECT_EQ(again.out, first.out) << recorded;
+        EXPECT_EQ(first.out.find(" 1 moves ("), std::string::npos);
+    }
+}

@@ -14,6 +14,20 @@ namespace {
 
 constexpr int kPlansPerFile = 20;
 
+// The recorded command must run again as it stands when pasted into a shell;
+// molecule notation is full of '#', '(' and '='.
+std::string shellWord(const std::string& word)
+{
+    const bool plain = !word.empty() && word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                                                  "0123456789-_.,/:+") == std::string::npos;
+    if (plain) return word;
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+const char* movesWord(std::size_t moves) { return moves == 1 ? " move (" : " moves ("; }
+
 bool readInt(const std::string& text, long low, long high, long& out)
 {
     char* end = nullptr;
@@ -30,7 +44,7 @@ PlanText textFor(const SetEntry& entry, const GeneratedPlan& plan)
     auto graph = parseMolecule(entry.molecule->notation);
     std::ostringstream c;
     c << "generated entry " << entry.number << ": " << (graph ? molecularFormula(*graph) : "?") << ", " << entry.atoms << " atoms, "
-      << plan.solution.size() << " moves (" << plan.states << " states searched)"
+      << plan.solution.size() << movesWord(plan.solution.size()) << plan.states << " states searched)"
       << (entry.breather ? ", a breather" : "");
     text.comments.push_back(c.str());
     text.comments.push_back(std::string("notation ") + entry.molecule->notation);
@@ -164,11 +178,11 @@ int runMolecule(const Args& args)
     text.english = entry ? breakName(entry->english) : std::vector<std::string>{molecularFormula(*graph)};
     text.german = entry ? breakName(entry->german) : std::vector<std::string>{molecularFormula(*graph)};
     std::ostringstream how;
-    how << "generate molecule " << args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) how << " " << args[i];
+    how << "generate molecule";
+    for (const std::string& word : args) how << " " << shellWord(word);
     text.comments.push_back(how.str());
     std::ostringstream figures;
-    figures << molecularFormula(*graph) << ", " << layout->atoms.size() << " atoms, " << plan->solution.size() << " moves ("
+    figures << molecularFormula(*graph) << ", " << layout->atoms.size() << " atoms, " << plan->solution.size() << movesWord(plan->solution.size())
             << plan->states << " states searched)";
     text.comments.push_back(figures.str());
     std::cout << planSourceText(*plan, text);
