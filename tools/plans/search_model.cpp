@@ -23,30 +23,64 @@ std::uint64_t splitMix(std::uint64_t& x)
 
 // Runs are symmetric (a straight run back is a run too), so a search
 // outward from the target gives the distance from every cell to it.
+//
+// A run moves an atom within one segment: a maximal row or column stretch of
+// cells that are not fixed. So the search goes over segments: a segment's
+// level is the least distance of its cells, the target's two segments have
+// level 0, and a cell first met on a segment of level k is k + 1 away.
 void computeDistances(SearchModel& m, const std::vector<bool>& isTarget)
 {
+    // Each free cell lies on one row segment and one column segment.
+    std::array<std::array<std::uint16_t, 2>, kCells> segmentOf{};
+    std::vector<std::uint16_t> segmentStart;
+    std::vector<std::uint8_t> segmentCells;
+    for (int axis = 0; axis < 2; ++axis) {
+        const int forward = axis == 0 ? 1 : 3;  // Right, Down
+        const int back = axis == 0 ? 0 : 2;
+        for (int c = 0; c < kCells; ++c) {
+            if (m.fixed[static_cast<std::size_t>(c)] || !m.fixed[static_cast<std::size_t>(m.neighbour[static_cast<std::size_t>(c * 4 + back)])]) continue;
+            const auto id = static_cast<std::uint16_t>(segmentStart.size());
+            segmentStart.push_back(static_cast<std::uint16_t>(segmentCells.size()));
+            for (int n = c; !m.fixed[static_cast<std::size_t>(n)]; n = m.neighbour[static_cast<std::size_t>(n * 4 + forward)]) {
+                segmentCells.push_back(static_cast<std::uint8_t>(n));
+                segmentOf[static_cast<std::size_t>(n)][static_cast<std::size_t>(axis)] = id;
+            }
+        }
+    }
+    const std::size_t segments = segmentStart.size();
+    segmentStart.push_back(static_cast<std::uint16_t>(segmentCells.size()));
+
     m.distance.assign(static_cast<std::size_t>(kCells) * kCells, kFarCells);
-    std::array<int, kCells> queue{};
+    std::vector<std::uint8_t> level(segments);
+    std::vector<std::uint16_t> queue(segments);
+    std::vector<std::uint8_t> axisOf(segments);
     for (int t = 0; t < kCells; ++t) {
         if (!isTarget[static_cast<std::size_t>(t)]) continue;
         std::uint8_t* d = &m.distance[static_cast<std::size_t>(t) * kCells];
-        int head = 0, tail = 0;
+        std::fill(level.begin(), level.end(), kFarCells);
+        std::size_t head = 0, tail = 0;
         d[t] = 0;
-        queue[static_cast<std::size_t>(tail++)] = t;
+        for (std::size_t axis = 0; axis < 2; ++axis) {
+            const std::uint16_t s = segmentOf[static_cast<std::size_t>(t)][axis];
+            level[s] = 0;
+            axisOf[s] = static_cast<std::uint8_t>(axis);
+            queue[tail++] = s;
+        }
         while (head < tail) {
-            int c = queue[static_cast<std::size_t>(head++)];
-            // A run stops scanning at a cell reached no later than c: that
-            // cell's own run in the same direction covers the rest, as early.
-            for (int dir = 0; dir < 4; ++dir)
-                for (int n = m.neighbour[static_cast<std::size_t>(c * 4 + dir)]; !m.fixed[static_cast<std::size_t>(n)];
-                     n = m.neighbour[static_cast<std::size_t>(n * 4 + dir)]) {
-                    if (d[n] == kFarCells) {
-                        d[n] = static_cast<std::uint8_t>(d[c] + 1);
-                        queue[static_cast<std::size_t>(tail++)] = n;
-                    } else if (d[n] <= d[c]) {
-                        break;
-                    }
+            const std::uint16_t s = queue[head++];
+            const auto next = static_cast<std::uint8_t>(level[s] + 1);
+            const std::size_t across = axisOf[s] ^ 1u;
+            for (std::size_t i = segmentStart[s]; i < segmentStart[s + 1u]; ++i) {
+                const std::uint8_t c = segmentCells[i];
+                if (d[c] != kFarCells) continue;
+                d[c] = next;
+                const std::uint16_t other = segmentOf[c][across];
+                if (level[other] == kFarCells) {
+                    level[other] = next;
+                    axisOf[other] = static_cast<std::uint8_t>(across);
+                    queue[tail++] = other;
                 }
+            }
         }
     }
 }
