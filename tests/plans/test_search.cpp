@@ -96,15 +96,63 @@ TEST(SearchBoard, RandomPushesMatchTheCoreAndCompletionAgrees) {
     EXPECT_GT(incompleteSeen, 1000);
 }
 
+TEST(SearchModelDistances, EqualAPlainSearchOverSingleRuns) {
+    std::mt19937 rng(61);
+    for (int round = 0; round < 12; ++round) {
+        tarvik::PlanRecord record = roomRecord(round % 2 ? "CC=O" : "C#N", rng);
+        // Extra obstacles make pockets, dead ends and unreachable cells.
+        for (int k = 0; k < 4 * round; ++k) {
+            const std::size_t cell = rng() % 225;
+            if (record.board[cell] == 0) record.board[cell] = 60;
+        }
+        const Puzzle puzzle = puzzleFromRecord(record);
+        const SearchModel m = buildSearchModel(puzzle);
+        if (m.impossible) continue;
+        auto blocks = [&](int x, int y) { return x < 0 || y < 0 || x > 14 || y > 14 || puzzle.board[static_cast<std::size_t>(y * 15 + x)] > 50; };
+        for (int target = 0; target < kCells; ++target) {
+            if (m.distanceTo(target)[target] != 0) continue;  // not a target of any placement
+            std::array<int, kCells> plain;
+            plain.fill(-1);
+            std::vector<int> queue{target};
+            plain[static_cast<std::size_t>(target)] = 0;
+            for (std::size_t head = 0; head < queue.size(); ++head) {
+                const int c = queue[head];
+                static constexpr int dx[] = {-1, 1, 0, 0}, dy[] = {0, 0, -1, 1};
+                for (int dir = 0; dir < 4; ++dir)
+                    for (int x = c % 15 + dx[dir], y = c / 15 + dy[dir]; !blocks(x, y); x += dx[dir], y += dy[dir])
+                        if (plain[static_cast<std::size_t>(y * 15 + x)] < 0) {
+                            plain[static_cast<std::size_t>(y * 15 + x)] = plain[static_cast<std::size_t>(c)] + 1;
+                            queue.push_back(y * 15 + x);
+                        }
+            }
+            for (int c = 0; c < kCells; ++c) {
+                const int stored = m.distanceTo(target)[c];
+                ASSERT_EQ(stored == kFarCells ? -1 : stored, plain[static_cast<std::size_t>(c)]) << "round " << round << " target " << target << " cell " << c;
+            }
+        }
+    }
+}
+
 TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
     std::mt19937 rng(27);
-    const char* molecules[] = {"CC(C)C", "OCC(O)CO", "C1=CC=CC=C1", "CC=O"};
-    int children = 0;
-    for (int round = 0; round < 24; ++round) {
-        tarvik::PlanRecord record = roomRecord(molecules[round % 4], rng);
+    const char* molecules[] = {"CC(C)C", "OCC(O)CO", "C1=CC=CC=C1", "CC=O", "C#N", "O=C=O"};
+    int children = 0, spareGroups = 0;
+    for (int round = 0; round < 36; ++round) {
+        tarvik::PlanRecord record = roomRecord(molecules[round % 6], rng);
         Puzzle puzzle = puzzleFromRecord(record);
         scatterAtoms(puzzle.board, 3 + round, rng);
+        // Every third board gets spare atoms of the molecule's own kinds, so
+        // that some groups hold more atoms than the molecule needs.
+        for (int spare = 0; round % 3 == 2 && spare < 3; ++spare) {
+            std::size_t cell = 0;
+            do cell = rng() % 225;
+            while (puzzle.board[cell] != 0);
+            const auto number = static_cast<std::uint8_t>(puzzle.molecule.size() + 1 + static_cast<std::size_t>(spare));
+            puzzle.board[cell] = number;
+            puzzle.kinds[number] = puzzle.molecule[rng() % puzzle.molecule.size()].kind;
+        }
         const SearchModel m = buildSearchModel(puzzle);
+        for (int g = 0; g < m.groups(); ++g) spareGroups += m.groupSize[static_cast<std::size_t>(g)] > m.groupNeed[static_cast<std::size_t>(g)];
         // As the search uses it: told the state's own bound, so that far
         // placements are ruled out before their full assignment.
         PlacementCosts costs(m);
@@ -130,6 +178,7 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
             }
     }
     EXPECT_GT(children, 500);
+    EXPECT_GT(spareGroups, 10);
 }
 
 TEST(GoalPerimeterSearch, DistancesAndPathsMatchBreadthFirstSearch) {

@@ -123,15 +123,6 @@ int stateBound(const SearchModel& m, const std::uint8_t* state)
     return best;
 }
 
-PlacementCosts::PlacementCosts(const SearchModel& m)
-    : m_(m),
-      cost_(static_cast<std::size_t>(m.groups() * m.placementCount)),
-      total_(static_cast<std::size_t>(m.placementCount))
-{
-    order_.reserve(static_cast<std::size_t>(m.placementCount));
-    for (int need : m.groupNeed) largeGroups_ |= need > 3;
-}
-
 namespace {
 
 // A quick lower bound on groupCost for large groups: every target needs
@@ -162,65 +153,169 @@ int cheapGroupCost(const SearchModel& m, int placement, int group, const std::ui
 
 }  // namespace
 
+PlacementCosts::PlacementCosts(const SearchModel& m)
+    : m_(m), blocks_((m.placementCount + kLanes - 1) / kLanes), firstRow_(static_cast<std::size_t>(m.groups()), -1)
+{
+    int rows = 0;
+    for (int g = 0; g < m.groups(); ++g) {
+        const int need = m.groupNeed[static_cast<std::size_t>(g)], size = m.groupSize[static_cast<std::size_t>(g)];
+        if (need <= 1 || (need <= 3 && need == size)) {
+            firstRow_[static_cast<std::size_t>(g)] = rows;
+            rows += need;
+        } else {
+            largeGroups_ = true;
+        }
+    }
+    const std::size_t blocks = static_cast<std::size_t>(blocks_);
+    columns_.resize(static_cast<std::size_t>(rows) * kCells * blocks);
+    filled_.assign(static_cast<std::size_t>(m.groups()) * kCells, 0);
+    cost_.resize(static_cast<std::size_t>(m.groups()) * blocks);
+    total_.resize(blocks);
+    scratch_.resize(blocks);
+    order_.reserve(static_cast<std::size_t>(m.placementCount));
+}
+
+namespace {
+
+using Block = std::uint16_t __attribute__((vector_size(16)));
+
+Block least(Block a, Block b) { return a < b ? a : b; }
+
+}  // namespace
+
+const PlacementCosts::Block* PlacementCosts::column(int group, int row, int cell)
+{
+    const int first = firstRow_[static_cast<std::size_t>(group)];
+    auto at = [&](int r) { return &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)]; };
+    std::uint8_t& filled = filled_[static_cast<std::size_t>(group * kCells + cell)];
+    if (!filled) {
+        filled = 1;
+        for (int r = 0; r < m_.groupNeed[static_cast<std::size_t>(group)]; ++r) {
+            Block* out = at(r);
+            // Lanes past the last placement cost too much to be the least.
+            for (int p = 0; p < blocks_ * kLanes; ++p)
+                out[p / kLanes][p % kLanes] =
+                    static_cast<std::uint16_t>(p < m_.placementCount ? far(m_.distanceTo(m_.targets(p, group)[r])[cell]) : kNoWay);
+        }
+    }
+    return at(row);
+}
+
+void PlacementCosts::smallGroupCosts(int group, const std::uint8_t* atoms, Block* out)
+{
+    const int need = m_.groupNeed[static_cast<std::size_t>(group)];
+    const int size = m_.groupSize[static_cast<std::size_t>(group)];
+    const Block cap = Block{} + static_cast<std::uint16_t>(kNoWay);
+    if (need == 0) {
+        std::fill(out, out + blocks_, Block{});
+    } else if (need == 1) {
+        const Block* c = column(group, 0, atoms[0]);
+        std::copy(c, c + blocks_, out);
+        for (int j = 1; j < size; ++j) {
+            c = column(group, 0, atoms[j]);
+            for (int b = 0; b < blocks_; ++b) out[b] = least(out[b], c[b]);
+        }
+    } else if (need == 2) {
+        const Block *a0 = column(group, 0, atoms[0]), *a1 = column(group, 1, atoms[0]);
+        const Block *b0 = column(group, 0, atoms[1]), *b1 = column(group, 1, atoms[1]);
+        for (int b = 0; b < blocks_; ++b) out[b] = least(least(a0[b] + b1[b], a1[b] + b0[b]), cap);
+    } else {
+        const Block* a[3][3];
+        for (int j = 0; j < 3; ++j)
+            for (int r = 0; r < 3; ++r) a[r][j] = column(group, r, atoms[j]);
+        for (int b = 0; b < blocks_; ++b) {
+            const Block p0 = a[0][0][b] + least(a[1][1][b] + a[2][2][b], a[1][2][b] + a[2][1][b]);
+            const Block p1 = a[0][1][b] + least(a[1][0][b] + a[2][2][b], a[1][2][b] + a[2][0][b]);
+            const Block p2 = a[0][2][b] + least(a[1][0][b] + a[2][1][b], a[1][1][b] + a[2][0][b]);
+            out[b] = least(least(p0, p1), least(p2, cap));
+        }
+    }
+}
+
 int PlacementCosts::reset(const std::uint8_t* state, int known)
 {
     const int places = m_.placementCount;
     const int groups = m_.groups();
-    // Placements whose partial sum passes this can take no part in a
-    // child's bound, which never exceeds the state's own bound + 1.
-    const int cut = known >= kNoWay ? kNoWay : known + 1;
-    bound_ = kNoWay;
-    for (int p = 0; p < places; ++p) {
-        int total = 0;
-        if (cut < kNoWay && largeGroups_) {
-            // Large groups cost a full assignment each; a quick bound over
-            // all groups first rules out most placements far from the atoms.
-            for (int g = 0; g < groups && total <= cut; ++g) {
-                const std::uint8_t* atoms = state + m_.groupStart[static_cast<std::size_t>(g)];
-                total += m_.groupNeed[static_cast<std::size_t>(g)] > 3 ? cheapGroupCost(m_, p, g, atoms) : groupCost(m_, p, g, atoms);
-            }
-            if (total > cut) {
-                total_[static_cast<std::size_t>(p)] = total;
-                continue;
-            }
-            total = 0;
-        }
-        for (int g = 0; g < groups && total <= cut; ++g) {
-            int c = groupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
-            cost_[static_cast<std::size_t>(g * places + p)] = c;
-            total += c;
-        }
-        total_[static_cast<std::size_t>(p)] = total;
-        bound_ = std::min(bound_, total);
+    std::fill(total_.begin(), total_.end(), Block{});
+    for (int g = 0; g < groups; ++g) {
+        if (!small(g)) continue;
+        Block* row = &cost_[static_cast<std::size_t>(g * blocks_)];
+        smallGroupCosts(g, state + m_.groupStart[static_cast<std::size_t>(g)], row);
+        for (int b = 0; b < blocks_; ++b) total_[static_cast<std::size_t>(b)] += row[b];
     }
-    order_.clear();
+    if (largeGroups_) {
+        // Placements whose partial sum passes this can take no part in a
+        // child's bound, which never exceeds the state's own bound + 1: they
+        // keep a partial total above it, and their large groups are skipped.
+        const int cut = known >= kNoWay ? kNoWay : known + 1;
+        for (int p = 0; p < places; ++p) {
+            std::uint16_t& slot = total_[static_cast<std::size_t>(p / kLanes)][p % kLanes];
+            int sum = slot;
+            if (cut < kNoWay) {
+                // A quick bound over the large groups first rules out most
+                // placements far from the atoms.
+                int quick = sum;
+                for (int g = 0; g < groups && quick <= cut; ++g)
+                    if (!small(g)) quick += cheapGroupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
+                if (quick > cut) {
+                    slot = static_cast<std::uint16_t>(std::min(quick, kNoWay * groups));
+                    continue;
+                }
+            }
+            for (int g = 0; g < groups && sum <= cut; ++g) {
+                if (small(g)) continue;
+                const int c = groupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
+                cost_[static_cast<std::size_t>(g * blocks_ + p / kLanes)][p % kLanes] = static_cast<std::uint16_t>(c);
+                sum += c;
+            }
+            slot = static_cast<std::uint16_t>(std::min(sum, kNoWay * groups));
+        }
+    }
+    bound_ = kNoWay;
+    for (int p = 0; p < places; ++p) bound_ = std::min<int>(bound_, total(p));
     // A `known` below the true bound would have cut every placement.
-    if (bound_ >= kNoWay && cut < kNoWay) return reset(state);
+    if (bound_ >= kNoWay && known < kNoWay && largeGroups_) return reset(state);
     if (bound_ >= kNoWay) return kNoWay;
-    // A child's bound is at most this bound + 1 (the parent's best placement
-    // costs at most one more), so only placements up to that total matter.
-    for (int p = 0; p < places; ++p)
-        if (total_[static_cast<std::size_t>(p)] <= bound_ + 1) order_.push_back(p);
-    std::sort(order_.begin(), order_.end(), [&](int a, int b) { return total_[static_cast<std::size_t>(a)] < total_[static_cast<std::size_t>(b)]; });
+    order_.clear();
+    if (largeGroups_) {
+        // A child's bound is at most this bound + 1 (the parent's best
+        // placement costs at most one more), so only placements up to that
+        // total matter when a large group moves.
+        for (int p = 0; p < places; ++p)
+            if (total(p) <= bound_ + 1) order_.push_back(p);
+        std::sort(order_.begin(), order_.end(), [&](int a, int b) { return total(a) < total(b); });
+    }
     return bound_;
 }
 
-int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, int to) const
+int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, int to)
+{
+    if (!small(group)) return childOfLargeGroup(group, atoms, from, to);
+    smallGroupCosts(group, atoms, scratch_.data());
+    const Block* row = &cost_[static_cast<std::size_t>(group * blocks_)];
+    // Lanes past the placements hold at least kNoWay, as do placements
+    // that cannot be reached, so the least lane answers as it stands.
+    Block best = Block{} + static_cast<std::uint16_t>(kNoWay);
+    for (int b = 0; b < blocks_; ++b) best = least(best, total_[static_cast<std::size_t>(b)] - row[b] + scratch_[static_cast<std::size_t>(b)]);
+    int value = kNoWay;
+    for (int i = 0; i < kLanes; ++i) value = std::min<int>(value, best[i]);
+    return value;
+}
+
+int PlacementCosts::childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const
 {
     int best = kNoWay;
     const int need = m_.groupNeed[static_cast<std::size_t>(group)];
-    const int* row = &cost_[static_cast<std::size_t>(group * m_.placementCount)];
     for (int p : order_) {
-        int total = total_[static_cast<std::size_t>(p)];
-        if (total - 1 >= best) break;
+        const int sum = total(p);
+        if (sum - 1 >= best) break;
         // Only the moved atom's distances changed. If none to this
         // placement's targets changed, no assignment did; if none fell,
         // none can have become cheaper. Unreachable cells are left to the
-        // full assignment, whose sum is capped. Small groups cost about as
-        // much as this test, so they skip it.
+        // full assignment, whose sum is capped.
         const std::uint8_t* t = m_.targets(p, group);
         int fell = 0, rose = 0;
-        bool unreachable = need <= 3;
+        bool unreachable = false;
         for (int i = 0; i < need && !unreachable; ++i) {
             const std::uint8_t* d = m_.distanceTo(t[i]);
             const std::uint8_t before = d[from], after = d[to];
@@ -230,12 +325,12 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
         }
         if (!unreachable) {
             if (!fell && !rose) {
-                best = std::min(best, total);
+                best = std::min(best, sum);
                 continue;
             }
-            if (!fell && total >= best) continue;
+            if (!fell && sum >= best) continue;
         }
-        int value = total - row[p] + groupCost(m_, p, group, atoms);
+        const int value = sum - cost_[static_cast<std::size_t>(group * blocks_ + p / kLanes)][p % kLanes] + groupCost(m_, p, group, atoms);
         if (value < best) best = value;
     }
     return std::min(best, kNoWay);

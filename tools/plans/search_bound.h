@@ -7,6 +7,7 @@
 // one atom along one run), which lets the search close states for good.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -24,25 +25,49 @@ int stateBound(const SearchModel& m, const std::uint8_t* state);
 
 // The costs of every placement for one state, kept while its children are
 // bounded: a child differs in one group only, so only that group's cost is
-// computed again, and placements whose total cannot come below the best so
-// far (a total falls by at most one per move) are never looked at.
+// computed again.
+//
+// Most groups are small (one atom of a kind, or two or three atoms that the
+// molecule all needs): their cost for every placement at once is a few
+// element-wise sums and minima over columns of distances, one column per
+// atom cell and target, filled the first time an atom stands on that cell.
+// Large groups need a full assignment per placement; for them placements
+// whose total cannot come below the best so far (a total falls by at most
+// one per move) are never looked at.
 class PlacementCosts {
 public:
     explicit PlacementCosts(const SearchModel& m);
     // Fills the table for `state`; returns its bound. `known`, when given,
-    // is at least that bound, and spares the placements far above it.
+    // is at least that bound, and spares large groups' assignments for
+    // placements far above it.
     int reset(const std::uint8_t* state, int known = kNoWay);
     // The bound of the child whose group `group` now holds `atoms`, after
     // one of them moved from cell `from` to cell `to`.
-    int childBound(int group, const std::uint8_t* atoms, int from, int to) const;
+    int childBound(int group, const std::uint8_t* atoms, int from, int to);
 
 private:
+    // Eight placements' costs side by side; totals stay below 65536.
+    using Block = std::uint16_t __attribute__((vector_size(16)));
+    static constexpr int kLanes = 8;
+
+    bool small(int group) const { return firstRow_[static_cast<std::size_t>(group)] >= 0; }
+    // Distances from `cell` to target `row` of every placement.
+    const Block* column(int group, int row, int cell);
+    void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
+    int childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const;
+    std::uint16_t total(int placement) const { return total_[static_cast<std::size_t>(placement / kLanes)][placement % kLanes]; }
+
     const SearchModel& m_;
-    std::vector<int> cost_;   // [group * placements + placement]
-    std::vector<int> total_;  // per placement
-    std::vector<int> order_;  // placements with a total of at most bound + 1, ascending
+    int blocks_;                        // per row of placements
+    std::vector<int> firstRow_;         // per group: its first target row, or -1 when large
+    std::vector<Block> columns_;        // [(row * kCells + cell) * blocks_ + block]
+    std::vector<std::uint8_t> filled_;  // [group * kCells + cell]
+    std::vector<Block> cost_;           // [group * blocks_ + block]
+    std::vector<Block> total_;
+    std::vector<Block> scratch_;        // a child's group costs
+    std::vector<int> order_;            // placements with a total of at most bound + 1, ascending
     int bound_ = kNoWay;
-    bool largeGroups_ = false;  // some group needs a full assignment
+    bool largeGroups_ = false;
 };
 
 }  // namespace tarvik::plans
