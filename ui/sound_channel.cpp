@@ -1,6 +1,7 @@
 #include "ui/sound_channel.h"
 
-#include "ui/streamed_waves.h"
+#include "ui/lazy_wave_output.h"
+#include "ui/sound_module.h"
 
 namespace tarvik {
 
@@ -32,21 +33,9 @@ void SoundChannel::stopSound()
     output_.stop();
 }
 
-namespace {
-
-class SilentOutput final : public WaveOutput {
-public:
-    void play(int, bool) override {}
-    void stop() override {}
-};
-
-}  // namespace
-
 std::unique_ptr<WaveOutput> makeSystemWaveOutput()
 {
-    if (auto streamed = makeStreamedWaveOutput())
-        return streamed;
-    return std::make_unique<SilentOutput>();
+    return std::make_unique<LazyWaveOutput>(openSystemWaveOutput);
 }
 
 }  // namespace tarvik

@@ -4,16 +4,9 @@
 #include <memory>
 
 #include "core/ports.h"
+#include "ui/wave_output.h"
 
 namespace tarvik {
-
-// Where sound goes: the window's six waves, addressed 1..6.
-class WaveOutput {
-public:
-    virtual ~WaveOutput() = default;
-    virtual void play(int wave, bool loop) = 0;
-    virtual void stop() = 0;
-};
 
 // One channel, as the game has always had: a new cue cuts off the one playing.
 // While sound is switched off nothing is started; a stop always stops.
@@ -33,8 +26,9 @@ private:
     std::function<bool()> soundOn_;
 };
 
-// The waves from the compiled-in resources through the platform's sound output
-// (see streamed_waves.h). With no sound device there is silence and no error.
+// The waves from the compiled-in resources through the platform's sound output,
+// opened when first wanted (see lazy_wave_output.h and sound_module.h). With no
+// sound module or no sound device there is silence and no error.
 std::unique_ptr<WaveOutput> makeSystemWaveOutput();
 
 }  // namespace tarvik

@@ -28,6 +28,13 @@ namespace tarvik::testing {
 namespace {
 
 PrivateSoundServer* server = nullptr;
+
+// Whether the game has loaded its sound module into this process by now.
+bool soundModuleLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libtarvik_sound");
+}
 QString serverProblem;
 
 // Plans are solved and cheered without a dialog waiting for a click; the
@@ -120,6 +127,9 @@ protected:
 
     // Builds the real window with the system's sound, lets it load its waves,
     // records the whole script and hands back what was heard.
+    // The sound module's presence before and after the script.
+    bool moduleBefore = false, moduleAfter = false;
+
     Heard record(bool soundOn, Script& script, PlayState& finalState)
     {
         QElapsedTimer clock;
@@ -135,13 +145,15 @@ protected:
         form.startWithPlan(1);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QTest::qWait(1000);  // the sound effects load in the background
+        QTest::qWait(1000);
+        moduleBefore = soundModuleLoaded();
 
         MonitorRecording recording(*server);
         EXPECT_TRUE(recording.start()) << "parec delivered nothing";
         clock.start();
         script = playThrough(form, clock, timed);
         finalState = form.game().playState();
+        moduleAfter = soundModuleLoaded();
         Heard heard{recording.stop(), PrivateSoundServer::kRate};
         // For a look at a failing run: TARVIK_SOUND_DUMP=FILE keeps the recording (float, mono).
         if (const QByteArray dump = qgetenv("TARVIK_SOUND_DUMP"); !dump.isEmpty()) {
@@ -174,6 +186,10 @@ TEST_F(HeardThroughASoundServer, EveryCueAtItsMomentAndTheSlideLoopOnlyDuringThe
     ASSERT_GE(s.allSolved, s.solved);
     ASSERT_GT(s.solved, s.solvingPutDown);
     ASSERT_GT(heard.samples.size(), std::size_t(PrivateSoundServer::kRate) * 5);
+    // The sound system is opened by the first cue, the hint, which must still be
+    // heard in time with the others below.
+    EXPECT_FALSE(moduleBefore) << "the sound module was loaded before any sound was wanted";
+    EXPECT_TRUE(moduleAfter);
 
     struct Expected {
         int cue;
@@ -252,6 +268,7 @@ TEST_F(HeardThroughASoundServer, NothingIsHeardWithSoundOff)
     ASSERT_EQ(state, PlayState::Solved);
     ASSERT_GT(s.allSolved, 0);
     ASSERT_GT(heard.samples.size(), std::size_t(PrivateSoundServer::kRate) * 5);
+    EXPECT_EQ(moduleAfter, moduleBefore) << "a game with sound off loads no sound system";
     const std::vector<double> l = heard.loudness(0, s.end);
     EXPECT_LT(*std::max_element(l.begin(), l.end()), kSilent) << levels(l);
 }

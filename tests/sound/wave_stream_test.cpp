@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/wave_stream.h"
+#include "ui/sound_effects/wave_stream.h"
 
 namespace tarvik {
 namespace {

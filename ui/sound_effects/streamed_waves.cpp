@@ -1,18 +1,20 @@
-#include "ui/streamed_waves.h"
-
+// The platform's sound through one WaveStream (wave_stream.h), fed from a
+// thread of its own: the window's busy waits (slides, the solve flash) hold up
+// the window's thread, and the sound must go on meanwhile. This is the sound
+// module: the game loads it when it first wants sound (sound_module.h).
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QFile>
 #include <QMediaDevices>
 #include <QThread>
 #include <QTimer>
 
-#include <array>
+#include <type_traits>
 #include <vector>
 
-#include "assets/asset_paths.h"
-#include "ui/wave_stream.h"
+#include "ui/sound_effects/wave_stream.h"
+#include "ui/sound_module.h"
+#include "ui/wave_output.h"
 
 namespace tarvik {
 
@@ -25,7 +27,7 @@ constexpr int kBufferBytes = WaveStream::kRate * 80 / 1000 * 2;
 
 class StreamedWaveOutput final : public WaveOutput {
 public:
-    StreamedWaveOutput(const QAudioDevice& device, const std::array<QByteArray, 6>& files) : stream_(files)
+    StreamedWaveOutput(const QAudioDevice& device, const WaveFiles& files) : stream_(files)
     {
         thread_.setObjectName(QStringLiteral("sound"));
         thread_.start();
@@ -84,18 +86,14 @@ private:
 
 }  // namespace
 
-std::unique_ptr<WaveOutput> makeStreamedWaveOutput()
+}  // namespace tarvik
+
+// With no sound device there is nothing to open: the caller plays in silence.
+extern "C" Q_DECL_EXPORT tarvik::WaveOutput* tarvikOpenWaveOutput(const tarvik::WaveFiles& waveFiles)
 {
+    static_assert(std::is_same_v<decltype(&tarvikOpenWaveOutput), tarvik::OpenWaveOutputFunction>);
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return nullptr;
-    std::array<QByteArray, 6> files;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        QFile file(QString::fromLatin1(assets::cues[i]));
-        if (file.open(QIODevice::ReadOnly))
-            files[i] = file.readAll();
-    }
-    return std::make_unique<StreamedWaveOutput>(device, files);
+    return new tarvik::StreamedWaveOutput(device, waveFiles);
 }
-
-}  // namespace tarvik

@@ -1,4 +1,4 @@
-#include "ui/wave_stream.h"
+#include "ui/sound_effects/wave_stream.h"
 
 #include <QtGlobal>
 
