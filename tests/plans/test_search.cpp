@@ -68,7 +68,7 @@ TEST(SearchBoard, RandomPushesMatchTheCoreAndCompletionAgrees) {
         const SearchModel m = buildSearchModel(puzzle);
         ASSERT_FALSE(m.impossible);
         std::vector<std::uint8_t> state = m.start;
-        std::array<std::uint8_t, kCells + 1> occupied{};
+        Occupancy occupied{};
         tarvik::QuietPorts quiet;
         tarvik::BoardPlay play(quiet.ports(), 10);
         play.setUp(record);
@@ -76,8 +76,8 @@ TEST(SearchBoard, RandomPushesMatchTheCoreAndCompletionAgrees) {
             const int slot = static_cast<int>(rng() % static_cast<unsigned>(m.atomCount));
             const int dir = static_cast<int>(rng() % 4);
             const int from = state[static_cast<std::size_t>(slot)];
-            m.fillOccupied(state.data(), occupied.data());
-            m.moveAtom(state.data(), slot, m.slideEnd(occupied.data(), from, dir));
+            m.fillOccupied(state.data(), occupied);
+            m.moveAtom(state.data(), slot, m.slideEnd(occupied, from, dir));
 
             const int x = from % 15 * 30 + 15, y = from / 15 * 30 + 15;
             static constexpr int dx[] = {-1, 1, 0, 0}, dy[] = {0, 0, -1, 1};
@@ -157,14 +157,14 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
         // placements are ruled out before their full assignment.
         PlacementCosts costs(m);
         std::vector<std::uint8_t> state = m.start, child(state.size());
-        std::array<std::uint8_t, kCells + 1> occupied{};
+        Occupancy occupied{};
         const int bound = stateBound(m, state.data());
         ASSERT_EQ(costs.reset(state.data()), bound);
         ASSERT_EQ(costs.reset(state.data(), bound), bound);
-        m.fillOccupied(state.data(), occupied.data());
+        m.fillOccupied(state.data(), occupied);
         for (int slot = 0; slot < m.atomCount; ++slot)
             for (int dir = 0; dir < 4; ++dir) {
-                const int to = m.slideEnd(occupied.data(), state[static_cast<std::size_t>(slot)], dir);
+                const int to = m.slideEnd(occupied, state[static_cast<std::size_t>(slot)], dir);
                 if (to == state[static_cast<std::size_t>(slot)]) continue;
                 child = state;
                 m.moveAtom(child.data(), slot, to);

@@ -94,10 +94,10 @@ std::uint64_t SearchModel::hash(const std::uint8_t* state) const
     return h;
 }
 
-void SearchModel::fillOccupied(const std::uint8_t* state, std::uint8_t* occupied) const
+void SearchModel::fillOccupied(const std::uint8_t* state, Occupancy& occupied) const
 {
-    std::memcpy(occupied, fixed.data(), fixed.size());
-    for (int i = 0; i < atomCount; ++i) occupied[state[i]] = 1;
+    occupied = fixedPadded;
+    for (int i = 0; i < atomCount; ++i) occupied[static_cast<std::size_t>(padded(state[i]))] = 1;
 }
 
 int SearchModel::moveAtom(std::uint8_t* state, int slot, int cell) const
@@ -132,6 +132,8 @@ SearchModel buildSearchModel(const Puzzle& p)
         m.fixed[static_cast<std::size_t>(c)] = p.board[static_cast<std::size_t>(c)] > 50;
     }
     m.fixed[kOffBoard] = 1;
+    m.fixedPadded.fill(1);
+    for (int c = 0; c < kCells; ++c) m.fixedPadded[static_cast<std::size_t>(SearchModel::padded(c))] = m.fixed[static_cast<std::size_t>(c)];
 
     std::map<std::int32_t, std::vector<int>> cellsByKind;
     for (int c = 0; c < kCells; ++c)

@@ -19,6 +19,23 @@ namespace tarvik::plans {
 
 inline constexpr int kCells = 225;
 inline constexpr int kOffBoard = kCells;  // the neighbour of an edge cell
+// Slides run on the board with a blocked border round it, so that a step
+// is one addition and the edge needs no test of its own.
+inline constexpr int kPaddedWidth = 17;
+inline constexpr int kPaddedCells = kPaddedWidth * kPaddedWidth;
+inline constexpr std::array<int, 4> kPaddedStep{-1, 1, -kPaddedWidth, kPaddedWidth};
+// Blocked cells of a board with its border, indexed by padded cell.
+using Occupancy = std::array<std::uint8_t, kPaddedCells>;
+inline constexpr auto kPaddedOf = [] {
+    std::array<std::int16_t, kCells> out{};
+    for (int c = 0; c < kCells; ++c) out[static_cast<std::size_t>(c)] = static_cast<std::int16_t>((c / 15 + 1) * kPaddedWidth + c % 15 + 1);
+    return out;
+}();
+inline constexpr auto kCellOf = [] {
+    std::array<std::uint8_t, kPaddedCells> out{};
+    for (int c = 0; c < kCells; ++c) out[static_cast<std::size_t>((c / 15 + 1) * kPaddedWidth + c % 15 + 1)] = static_cast<std::uint8_t>(c);
+    return out;
+}();
 // The unreachable distance, and the cost bound meaning "cannot be done".
 inline constexpr std::uint8_t kFarCells = 255;
 inline constexpr int kNoWay = 1000;
@@ -71,19 +88,22 @@ struct SearchModel {
     const std::uint8_t* distanceTo(int cell) const { return &distance[static_cast<std::size_t>(cell) * kCells]; }
     std::uint64_t key(int group, int cell) const { return zobrist[static_cast<std::size_t>(group * kCells + cell)]; }
     std::uint64_t hash(const std::uint8_t* state) const;
+    // The fixed cells and the border, indexed by padded cell.
+    Occupancy fixedPadded{};
+
+    static int padded(int cell) { return kPaddedOf[static_cast<std::size_t>(cell)]; }
+    static int unpadded(int paddedCell) { return kCellOf[static_cast<std::size_t>(paddedCell)]; }
     // The cell where an atom leaving `from` towards `dir` stops on a board
-    // whose blocked cells are marked in `occupied` (index kOffBoard included).
-    int slideEnd(const std::uint8_t* occupied, int from, int dir) const
+    // whose blocked cells are marked in `occupied`.
+    static int slideEnd(const Occupancy& occupied, int from, int dir)
     {
-        int cell = from;
-        while (true) {
-            int next = neighbour[static_cast<std::size_t>(cell * 4 + dir)];
-            if (occupied[next]) return cell;
-            cell = next;
-        }
+        const int step = kPaddedStep[static_cast<std::size_t>(dir)];
+        int at = padded(from);
+        while (!occupied[static_cast<std::size_t>(at + step)]) at += step;
+        return unpadded(at);
     }
-    // Marks fixed cells and the atoms of `state` in `occupied` (kCells + 1 bytes).
-    void fillOccupied(const std::uint8_t* state, std::uint8_t* occupied) const;
+    // Marks fixed cells, the border and the atoms of `state` in `occupied`.
+    void fillOccupied(const std::uint8_t* state, Occupancy& occupied) const;
     // Moves position `slot` of `state` to `cell` and keeps its group sorted;
     // returns the new position of that atom inside the state.
     int moveAtom(std::uint8_t* state, int slot, int cell) const;

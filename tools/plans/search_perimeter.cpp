@@ -28,7 +28,7 @@ void GoalPerimeter::build(std::size_t budget, std::chrono::steady_clock::time_po
 {
     const int n = m_.atomCount;
     std::vector<std::uint8_t> state(static_cast<std::size_t>(n)), child(static_cast<std::size_t>(n));
-    std::array<std::uint8_t, kCells + 1> occupied{};
+    Occupancy occupied{};
     std::size_t checked = 0;
     if (table_.size() == 0) complete_ = true;
     while (!complete_ && table_.size() < budget) {
@@ -38,7 +38,7 @@ void GoalPerimeter::build(std::size_t budget, std::chrono::steady_clock::time_po
             if (++checked % 1024 == 0 && std::chrono::steady_clock::now() > deadline) return;
             const auto self = static_cast<std::uint32_t>(index);
             std::copy(table_.state(self), table_.state(self) + n, state.begin());
-            m_.fillOccupied(state.data(), occupied.data());
+            m_.fillOccupied(state.data(), occupied);
             const std::uint64_t hash = m_.hash(state.data());
             for (int slot = 0; slot < n; ++slot) {
                 const int at = state[static_cast<std::size_t>(slot)];
@@ -47,10 +47,11 @@ void GoalPerimeter::build(std::size_t budget, std::chrono::steady_clock::time_po
                     // The atom can have stopped here moving towards `dir`
                     // only if the cell beyond blocks; it came from any free
                     // cell behind it, up to the first blocker.
-                    if (!occupied[static_cast<std::size_t>(m_.neighbour[static_cast<std::size_t>(at * 4 + dir)])]) continue;
-                    const int back = dir ^ 1;
-                    for (int from = m_.neighbour[static_cast<std::size_t>(at * 4 + back)]; !occupied[static_cast<std::size_t>(from)];
-                         from = m_.neighbour[static_cast<std::size_t>(from * 4 + back)]) {
+                    const int step = kPaddedStep[static_cast<std::size_t>(dir)];
+                    const int here = SearchModel::padded(at);
+                    if (!occupied[static_cast<std::size_t>(here + step)]) continue;
+                    for (int behind = here - step; !occupied[static_cast<std::size_t>(behind)]; behind -= step) {
+                        const int from = SearchModel::unpadded(behind);
                         std::copy(state.begin(), state.end(), child.begin());
                         m_.moveAtom(child.data(), slot, from);
                         const std::uint64_t childHash = hash ^ m_.key(group, at) ^ m_.key(group, from);

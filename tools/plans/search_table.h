@@ -11,7 +11,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace tarvik::plans {
@@ -34,7 +33,7 @@ public:
             if (v == 0) return kMissing;
             if ((v & ~0xffffffffull) == tag) {
                 std::uint32_t index = static_cast<std::uint32_t>(v) - 1;
-                if (std::memcmp(state(index), s, bytes_) == 0) return index;
+                if (same(state(index), s)) return index;
             }
         }
     }
@@ -44,13 +43,23 @@ public:
     {
         if ((count_ + 1) * 2 > slots_.size()) grow();
         std::uint32_t index = static_cast<std::uint32_t>(count_++);
-        arena_.insert(arena_.end(), s, s + bytes_);
+        arena_.resize(arena_.size() + bytes_);
+        std::uint8_t* out = &arena_[index * bytes_];
+        for (std::size_t i = 0; i < bytes_; ++i) out[i] = s[i];
         lowHashes_.push_back(static_cast<std::uint32_t>(hash));
         place(hash, index);
         return index;
     }
 
 private:
+    // States are a few bytes and the 32-bit tag has already matched, so
+    // they are nearly always equal: a plain loop beats a call to memcmp.
+    bool same(const std::uint8_t* a, const std::uint8_t* b) const
+    {
+        for (std::size_t i = 0; i < bytes_; ++i)
+            if (a[i] != b[i]) return false;
+        return true;
+    }
     void place(std::uint64_t hash, std::uint32_t index) { put(hash & mask_, (hash >> 32 << 32) | (static_cast<std::uint64_t>(index) + 1)); }
     void put(std::size_t slot, std::uint64_t value)
     {

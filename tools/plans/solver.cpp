@@ -18,6 +18,7 @@ using Clock = std::chrono::steady_clock;
 constexpr std::array<int, 4> kDx{-1, 1, 0, 0};
 constexpr std::array<int, 4> kDy{0, 0, -1, 1};
 constexpr int kMaxDepth = 250;
+constexpr int kMaxAtoms = 50;
 
 // Node flags live in the move's spare high bits (a move is below 1024).
 constexpr std::uint16_t kMoveBits = 0x03ff;
@@ -65,8 +66,8 @@ public:
         h0 = std::min(h0, kMaxDepth);
         push(add(m_.start.data(), startHash, {StateTable::kMissing, 0, 0, static_cast<std::uint8_t>(h0)}), h0, h0);
 
-        std::vector<std::uint8_t> state(static_cast<std::size_t>(n)), child(static_cast<std::size_t>(n));
-        std::array<std::uint8_t, kCells + 1> occupied{};
+        std::array<std::uint8_t, kMaxAtoms> state{}, child{};
+        Occupancy occupied{};
         std::uint32_t index = 0;
         while (pop(index)) {
             Node node = nodes_[index];
@@ -78,18 +79,26 @@ public:
             }
             if (++result.statesExpanded % 256 == 0 && Clock::now() > deadline) return SolveStatus::Unknown;
             std::copy(table_.state(index), table_.state(index) + n, state.begin());
+            child = state;
+            int dirtyBegin = 0, dirtyEnd = 0;
             const std::uint64_t hash = m_.hash(state.data());
-            m_.fillOccupied(state.data(), occupied.data());
+            m_.fillOccupied(state.data(), occupied);
             costs_.reset(state.data(), node.h);
             const int f = node.g + node.h;
             const int g1 = node.g + 1;
             for (int slot = 0; slot < n; ++slot) {
                 const int from = state[static_cast<std::size_t>(slot)];
                 const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
+                const int groupBegin = m_.groupStart[static_cast<std::size_t>(group)];
+                const int groupEnd = groupBegin + m_.groupSize[static_cast<std::size_t>(group)];
                 for (int dir = 0; dir < 4; ++dir) {
-                    const int to = m_.slideEnd(occupied.data(), from, dir);
+                    const int to = m_.slideEnd(occupied, from, dir);
                     if (to == from) continue;
-                    std::copy(state.begin(), state.end(), child.begin());
+                    // A move reorders its own group only: the group the
+                    // last child changed is put back first.
+                    for (int i = dirtyBegin; i < dirtyEnd; ++i) child[static_cast<std::size_t>(i)] = state[static_cast<std::size_t>(i)];
+                    dirtyBegin = groupBegin;
+                    dirtyEnd = groupEnd;
                     m_.moveAtom(child.data(), slot, to);
                     const std::uint64_t childHash = hash ^ m_.key(group, from) ^ m_.key(group, to);
                     const auto move = static_cast<std::uint16_t>(from * 4 + dir);
