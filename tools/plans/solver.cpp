@@ -19,11 +19,15 @@ constexpr std::array<int, 4> kDx{-1, 1, 0, 0};
 constexpr std::array<int, 4> kDy{0, 0, -1, 1};
 constexpr int kMaxDepth = 250;
 constexpr int kMaxAtoms = 50;
+// Below this many atoms a state has few children, and taking it again for
+// its later ones costs more than storing them at once.
+constexpr int kDeferFromAtoms = 5;
 
 // Node flags live in the move's spare high bits (a move is below 1024).
 constexpr std::uint16_t kMoveBits = 0x03ff;
-constexpr std::uint16_t kClosed = 0x8000;
+constexpr std::uint16_t kClosed = 0x8000;  // taken from the open list: its g is final
 constexpr std::uint16_t kExact = 0x4000;
+constexpr std::uint16_t kDone = 0x2000;  // every child is stored
 
 struct Node {
     std::uint32_t parent;
@@ -42,9 +46,15 @@ SolveMove decodeMove(std::uint16_t move)
 // deeper states first), states are closed once, since the bound is
 // consistent. With a goal perimeter, states that meet it carry their exact
 // distance, and the first such state taken from the open list ends the search.
+//
+// On boards with many atoms most children cost more than their parent, and
+// most of those are never taken from the open list before the goal is. So
+// there a state taken at f stores only its new children of f and goes back
+// into the open list at the least f of the others (its h rises to match):
+// those are stored only if the search ever comes to that f.
 class ForwardSearch {
 public:
-    ForwardSearch(const SearchModel& m, const GoalPerimeter* perimeter) : m_(m), perimeter_(perimeter), table_(m.atomCount), costs_(m) {}
+    ForwardSearch(const SearchModel& m, const GoalPerimeter* perimeter) : m_(m), perimeter_(perimeter), table_(m.atomCount), costs_(m), deferChildren_(m.atomCount >= kDeferFromAtoms) {}
 
     SolveStatus run(std::size_t budget, Clock::time_point deadline, SolveResult& result)
     {
@@ -69,23 +79,28 @@ public:
         std::array<std::uint8_t, kMaxAtoms> state{}, child{};
         Occupancy occupied{};
         std::uint32_t index = 0;
-        while (pop(index)) {
+        int f = 0;
+        std::size_t taken = 0;  // for the clock
+        while (pop(index, f)) {
             Node node = nodes_[index];
-            if (node.move & kClosed) continue;
-            nodes_[index].move |= kClosed;
+            // Entries left behind when a state's g fell or its h rose.
+            if ((node.move & kDone) || node.g + node.h != f) continue;
             if (node.move & kExact) {
                 result.moves = finish(index);
                 return SolveStatus::Solved;
             }
-            if (++result.statesExpanded % 256 == 0 && Clock::now() > deadline) return SolveStatus::Unknown;
+            // Counted once, the first time its moves are all tried.
+            if (!(node.move & kClosed)) ++result.statesExpanded;
+            nodes_[index].move |= kClosed;
+            if (++taken % 256 == 0 && Clock::now() > deadline) return SolveStatus::Unknown;
             std::copy(table_.state(index), table_.state(index) + n, state.begin());
             child = state;
             int dirtyBegin = 0, dirtyEnd = 0;
             const std::uint64_t hash = m_.hash(state.data());
             m_.fillOccupied(state.data(), occupied);
             costs_.reset(state.data(), node.h);
-            const int f = node.g + node.h;
             const int g1 = node.g + 1;
+            int later = kNoWay;  // the least f of the children left for later
             for (int slot = 0; slot < n; ++slot) {
                 const int from = state[static_cast<std::size_t>(slot)];
                 const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
@@ -129,6 +144,10 @@ public:
                         }
                     }
                     if (g1 + h > kMaxDepth) return SolveStatus::Unknown;
+                    if (deferChildren_ && g1 + h > f) {
+                        later = std::min(later, g1 + h);
+                        continue;
+                    }
                     if (table_.size() >= budget) return SolveStatus::Unknown;
                     std::uint32_t added =
                         add(child.data(), childHash, {index, static_cast<std::uint16_t>(move | flags), static_cast<std::uint8_t>(g1), static_cast<std::uint8_t>(h)});
@@ -140,6 +159,12 @@ public:
                     }
                     push(added, g1 + h, h);
                 }
+            }
+            if (later < kNoWay) {
+                nodes_[index].h = static_cast<std::uint8_t>(later - node.g);
+                push(index, later, later - node.g);
+            } else {
+                nodes_[index].move |= kDone;
             }
         }
         return SolveStatus::Unsolvable;
@@ -160,10 +185,11 @@ private:
         open_[b].push_back(index);
         if (b < lowest_) lowest_ = b;
     }
-    bool pop(std::uint32_t& index)
+    bool pop(std::uint32_t& index, int& f)
     {
         while (lowest_ < open_.size() && open_[lowest_].empty()) ++lowest_;
         if (lowest_ >= open_.size()) return false;
+        f = static_cast<int>(lowest_ / kHBuckets);
         index = open_[lowest_].back();
         open_[lowest_].pop_back();
         return true;
@@ -192,6 +218,7 @@ private:
     std::vector<Node> nodes_;
     std::vector<std::vector<std::uint32_t>> open_;
     std::size_t lowest_ = 0;
+    bool deferChildren_;
 };
 
 }  // namespace
