@@ -183,22 +183,17 @@ Block least(Block a, Block b) { return a < b ? a : b; }
 
 }  // namespace
 
-const PlacementCosts::Block* PlacementCosts::column(int group, int row, int cell)
+void PlacementCosts::fillColumns(int group, int cell)
 {
+    filled_[static_cast<std::size_t>(group * kCells + cell)] = 1;
     const int first = firstRow_[static_cast<std::size_t>(group)];
-    auto at = [&](int r) { return &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)]; };
-    std::uint8_t& filled = filled_[static_cast<std::size_t>(group * kCells + cell)];
-    if (!filled) {
-        filled = 1;
-        for (int r = 0; r < m_.groupNeed[static_cast<std::size_t>(group)]; ++r) {
-            Block* out = at(r);
-            // Lanes past the last placement cost too much to be the least.
-            for (int p = 0; p < blocks_ * kLanes; ++p)
-                out[p / kLanes][p % kLanes] =
-                    static_cast<std::uint16_t>(p < m_.placementCount ? far(m_.distanceTo(m_.targets(p, group)[r])[cell]) : kNoWay);
-        }
+    for (int r = 0; r < m_.groupNeed[static_cast<std::size_t>(group)]; ++r) {
+        Block* out = &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
+        // Lanes past the last placement cost too much to be the least.
+        for (int p = 0; p < blocks_ * kLanes; ++p)
+            out[p / kLanes][p % kLanes] =
+                static_cast<std::uint16_t>(p < m_.placementCount ? far(m_.distanceTo(m_.targets(p, group)[r])[cell]) : kNoWay);
     }
-    return at(row);
 }
 
 void PlacementCosts::smallGroupCosts(int group, const std::uint8_t* atoms, Block* out)
@@ -291,12 +286,20 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
 int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, int to)
 {
     if (!small(group)) return childOfLargeGroup(group, atoms, from, to);
-    smallGroupCosts(group, atoms, scratch_.data());
     const Block* row = &cost_[static_cast<std::size_t>(group * blocks_)];
+    const Block* total = total_.data();
     // Lanes past the placements hold at least kNoWay, as do placements
     // that cannot be reached, so the least lane answers as it stands.
     Block best = Block{} + static_cast<std::uint16_t>(kNoWay);
-    for (int b = 0; b < blocks_; ++b) best = least(best, total_[static_cast<std::size_t>(b)] - row[b] + scratch_[static_cast<std::size_t>(b)]);
+    if (m_.groupSize[static_cast<std::size_t>(group)] == 1 && m_.groupNeed[static_cast<std::size_t>(group)] == 1) {
+        // The common case, one atom of its kind: its column is its cost.
+        const Block* moved = column(group, 0, atoms[0]);
+        for (int b = 0; b < blocks_; ++b) best = least(best, total[b] - row[b] + moved[b]);
+    } else {
+        smallGroupCosts(group, atoms, scratch_.data());
+        const Block* moved = scratch_.data();
+        for (int b = 0; b < blocks_; ++b) best = least(best, total[b] - row[b] + moved[b]);
+    }
     int value = kNoWay;
     for (int i = 0; i < kLanes; ++i) value = std::min<int>(value, best[i]);
     return value;

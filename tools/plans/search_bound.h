@@ -52,7 +52,14 @@ private:
 
     bool small(int group) const { return firstRow_[static_cast<std::size_t>(group)] >= 0; }
     // Distances from `cell` to target `row` of every placement.
-    const Block* column(int group, int row, int cell);
+    const Block* column(int group, int row, int cell)
+    {
+        const std::size_t at = static_cast<std::size_t>(group * kCells + cell);
+        if (!filled_[at]) fillColumns(group, cell);
+        return &columns_[(static_cast<std::size_t>(firstRow_[static_cast<std::size_t>(group)] + row) * kCells + static_cast<std::size_t>(cell)) *
+                         static_cast<std::size_t>(blocks_)];
+    }
+    void fillColumns(int group, int cell);
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
     int childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const;
     std::uint16_t total(int placement) const { return total_[static_cast<std::size_t>(placement / kLanes)][placement % kLanes]; }
