@@ -77,7 +77,7 @@ TEST(SearchBoard, RandomPushesMatchTheCoreAndCompletionAgrees) {
             const int dir = static_cast<int>(rng() % 4);
             const int from = state[static_cast<std::size_t>(slot)];
             m.fillOccupied(state.data(), occupied);
-            m.moveAtom(state.data(), slot, m.slideEnd(occupied, from, dir));
+            m.moveAtom(state.data(), slot, occupied.slideEnd(from, dir));
 
             const int x = from % 15 * 30 + 15, y = from / 15 * 30 + 15;
             static constexpr int dx[] = {-1, 1, 0, 0}, dy[] = {0, 0, -1, 1};
@@ -94,6 +94,37 @@ TEST(SearchBoard, RandomPushesMatchTheCoreAndCompletionAgrees) {
     }
     EXPECT_GT(completeSeen, 20);
     EXPECT_GT(incompleteSeen, 1000);
+}
+
+TEST(SearchBoard, SlidesMatchThePushRuleUpToTheBoardEdge) {
+    // Whole boards without a wall round them, so slides also stop at the edge.
+    std::mt19937 rng(12);
+    for (int round = 0; round < 40; ++round) {
+        Puzzle puzzle;
+        puzzle.molecule = layOutMolecule(*parseMolecule("O"))->atoms;
+        for (auto& c : puzzle.board) {
+            const unsigned r = rng() % 10;
+            c = r < 1 ? 60 : 0;
+        }
+        for (int n = 1; n <= 12; ++n) {
+            std::size_t cell = 0;
+            do cell = rng() % 225;
+            while (puzzle.board[cell] != 0);
+            puzzle.board[cell] = static_cast<std::uint8_t>(n);
+            puzzle.kinds[static_cast<std::size_t>(n)] = puzzle.molecule[0].kind;
+        }
+        const SearchModel m = buildSearchModel(puzzle);
+        Occupancy occupied;
+        m.fillOccupied(m.start.data(), occupied);
+        for (int slot = 0; slot < m.atomCount; ++slot)
+            for (int dir = 0; dir < 4; ++dir) {
+                const int from = m.start[static_cast<std::size_t>(slot)];
+                Board pushed = puzzle.board;
+                pushAtom(pushed, from % 15, from / 15, dir);
+                const int to = occupied.slideEnd(from, dir);
+                EXPECT_EQ(pushed[static_cast<std::size_t>(to)], puzzle.board[static_cast<std::size_t>(from)]) << "round " << round << " from " << from << " dir " << dir;
+            }
+    }
 }
 
 TEST(SearchModelDistances, EqualAPlainSearchOverSingleRuns) {
@@ -164,7 +195,7 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
         m.fillOccupied(state.data(), occupied);
         for (int slot = 0; slot < m.atomCount; ++slot)
             for (int dir = 0; dir < 4; ++dir) {
-                const int to = m.slideEnd(occupied, state[static_cast<std::size_t>(slot)], dir);
+                const int to = occupied.slideEnd(state[static_cast<std::size_t>(slot)], dir);
                 if (to == state[static_cast<std::size_t>(slot)]) continue;
                 child = state;
                 m.moveAtom(child.data(), slot, to);

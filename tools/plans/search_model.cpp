@@ -96,8 +96,8 @@ std::uint64_t SearchModel::hash(const std::uint8_t* state) const
 
 void SearchModel::fillOccupied(const std::uint8_t* state, Occupancy& occupied) const
 {
-    occupied = fixedPadded;
-    for (int i = 0; i < atomCount; ++i) occupied[static_cast<std::size_t>(padded(state[i]))] = 1;
+    occupied = fixedLines;
+    for (int i = 0; i < atomCount; ++i) occupied.block(state[i]);
 }
 
 int SearchModel::moveAtom(std::uint8_t* state, int slot, int cell) const
@@ -132,8 +132,12 @@ SearchModel buildSearchModel(const Puzzle& p)
         m.fixed[static_cast<std::size_t>(c)] = p.board[static_cast<std::size_t>(c)] > 50;
     }
     m.fixed[kOffBoard] = 1;
-    m.fixedPadded.fill(1);
-    for (int c = 0; c < kCells; ++c) m.fixedPadded[static_cast<std::size_t>(SearchModel::padded(c))] = m.fixed[static_cast<std::size_t>(c)];
+    for (int i = 0; i < 15; ++i) {
+        m.fixedLines.rows[static_cast<std::size_t>(i)] = 1u | 1u << 16;
+        m.fixedLines.columns[static_cast<std::size_t>(i)] = 1u | 1u << 16;
+    }
+    for (int c = 0; c < kCells; ++c)
+        if (m.fixed[static_cast<std::size_t>(c)]) m.fixedLines.block(c);
 
     std::map<std::int32_t, std::vector<int>> cellsByKind;
     for (int c = 0; c < kCells; ++c)

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -19,26 +20,36 @@ namespace tarvik::plans {
 
 inline constexpr int kCells = 225;
 inline constexpr int kOffBoard = kCells;  // the neighbour of an edge cell
-// Slides run on the board with a blocked border round it, so that a step
-// is one addition and the edge needs no test of its own.
-inline constexpr int kPaddedWidth = 17;
-inline constexpr int kPaddedCells = kPaddedWidth * kPaddedWidth;
-inline constexpr std::array<int, 4> kPaddedStep{-1, 1, -kPaddedWidth, kPaddedWidth};
-// Blocked cells of a board with its border, indexed by padded cell.
-using Occupancy = std::array<std::uint8_t, kPaddedCells>;
-inline constexpr auto kPaddedOf = [] {
-    std::array<std::int16_t, kCells> out{};
-    for (int c = 0; c < kCells; ++c) out[static_cast<std::size_t>(c)] = static_cast<std::int16_t>((c / 15 + 1) * kPaddedWidth + c % 15 + 1);
-    return out;
-}();
-inline constexpr auto kCellOf = [] {
-    std::array<std::uint8_t, kPaddedCells> out{};
-    for (int c = 0; c < kCells; ++c) out[static_cast<std::size_t>((c / 15 + 1) * kPaddedWidth + c % 15 + 1)] = static_cast<std::uint8_t>(c);
-    return out;
-}();
 // The unreachable distance, and the cost bound meaning "cannot be done".
 inline constexpr std::uint8_t kFarCells = 255;
 inline constexpr int kNoWay = 1000;
+
+// The blocked cells of a board as bit lines: bit x + 1 of rows[y] and bit
+// y + 1 of columns[x] are set when cell (x, y) is blocked, and bits 0 and 16
+// stand for the border. A slide is then one bit scan, with no loop over the
+// cells it passes and no test for the edge.
+struct Occupancy {
+    std::array<std::uint32_t, 15> rows{};
+    std::array<std::uint32_t, 15> columns{};
+
+    void block(int cell)
+    {
+        rows[static_cast<std::size_t>(cell / 15)] |= 2u << (cell % 15);
+        columns[static_cast<std::size_t>(cell % 15)] |= 2u << (cell / 15);
+    }
+    // The cell where an atom leaving `from` towards `dir` stops.
+    int slideEnd(int from, int dir) const
+    {
+        const int x = from % 15, y = from / 15;
+        const std::uint32_t row = rows[static_cast<std::size_t>(y)], column = columns[static_cast<std::size_t>(x)];
+        switch (dir) {
+        case Left: return y * 15 + 31 - std::countl_zero(row & ((2u << x) - 1));
+        case Right: return from + std::countr_zero(row >> (x + 2));
+        case Up: return (31 - std::countl_zero(column & ((2u << y) - 1))) * 15 + x;
+        default: return from + 15 * std::countr_zero(column >> (y + 2));
+        }
+    }
+};
 
 struct SearchModel {
     // Cells that stop atoms for ever: walls, obstacles and outside cells.
@@ -88,20 +99,9 @@ struct SearchModel {
     const std::uint8_t* distanceTo(int cell) const { return &distance[static_cast<std::size_t>(cell) * kCells]; }
     std::uint64_t key(int group, int cell) const { return zobrist[static_cast<std::size_t>(group * kCells + cell)]; }
     std::uint64_t hash(const std::uint8_t* state) const;
-    // The fixed cells and the border, indexed by padded cell.
-    Occupancy fixedPadded{};
+    // The fixed cells and the border.
+    Occupancy fixedLines;
 
-    static int padded(int cell) { return kPaddedOf[static_cast<std::size_t>(cell)]; }
-    static int unpadded(int paddedCell) { return kCellOf[static_cast<std::size_t>(paddedCell)]; }
-    // The cell where an atom leaving `from` towards `dir` stops on a board
-    // whose blocked cells are marked in `occupied`.
-    static int slideEnd(const Occupancy& occupied, int from, int dir)
-    {
-        const int step = kPaddedStep[static_cast<std::size_t>(dir)];
-        int at = padded(from);
-        while (!occupied[static_cast<std::size_t>(at + step)]) at += step;
-        return unpadded(at);
-    }
     // Marks fixed cells, the border and the atoms of `state` in `occupied`.
     void fillOccupied(const std::uint8_t* state, Occupancy& occupied) const;
     // Moves position `slot` of `state` to `cell` and keeps its group sorted;

@@ -47,11 +47,12 @@ void GoalPerimeter::build(std::size_t budget, std::chrono::steady_clock::time_po
                     // The atom can have stopped here moving towards `dir`
                     // only if the cell beyond blocks; it came from any free
                     // cell behind it, up to the first blocker.
-                    const int step = kPaddedStep[static_cast<std::size_t>(dir)];
-                    const int here = SearchModel::padded(at);
-                    if (!occupied[static_cast<std::size_t>(here + step)]) continue;
-                    for (int behind = here - step; !occupied[static_cast<std::size_t>(behind)]; behind -= step) {
-                        const int from = SearchModel::unpadded(behind);
+                    if (occupied.slideEnd(at, dir) != at) continue;
+                    const int back = dir ^ 1;
+                    const int step = back == Left ? -1 : back == Right ? 1 : back == Up ? -15 : 15;
+                    const int last = occupied.slideEnd(at, back);
+                    for (int from = at; from != last;) {
+                        from += step;
                         std::copy(state.begin(), state.end(), child.begin());
                         m_.moveAtom(child.data(), slot, from);
                         const std::uint64_t childHash = hash ^ m_.key(group, at) ^ m_.key(group, from);

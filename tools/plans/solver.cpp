@@ -107,7 +107,7 @@ public:
                 const int groupBegin = m_.groupStart[static_cast<std::size_t>(group)];
                 const int groupEnd = groupBegin + m_.groupSize[static_cast<std::size_t>(group)];
                 for (int dir = 0; dir < 4; ++dir) {
-                    const int to = m_.slideEnd(occupied, from, dir);
+                    const int to = occupied.slideEnd(from, dir);
                     if (to == from) continue;
                     // A move reorders its own group only: the group the
                     // last child changed is put back first.
