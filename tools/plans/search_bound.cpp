@@ -177,7 +177,7 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
 
 namespace {
 
-using Block = std::uint16_t __attribute__((vector_size(16)));
+using Block = std::int16_t __attribute__((vector_size(16)));
 
 Block least(Block a, Block b) { return a < b ? a : b; }
 
@@ -192,7 +192,7 @@ void PlacementCosts::fillColumns(int group, int cell)
         // Lanes past the last placement cost too much to be the least.
         for (int p = 0; p < blocks_ * kLanes; ++p)
             out[p / kLanes][p % kLanes] =
-                static_cast<std::uint16_t>(p < m_.placementCount ? far(m_.distanceTo(m_.targets(p, group)[r])[cell]) : kNoWay);
+                static_cast<Cost>(p < m_.placementCount ? far(m_.distanceTo(m_.targets(p, group)[r])[cell]) : kNoWay);
     }
 }
 
@@ -200,7 +200,7 @@ void PlacementCosts::smallGroupCosts(int group, const std::uint8_t* atoms, Block
 {
     const int need = m_.groupNeed[static_cast<std::size_t>(group)];
     const int size = m_.groupSize[static_cast<std::size_t>(group)];
-    const Block cap = Block{} + static_cast<std::uint16_t>(kNoWay);
+    const Block cap = Block{} + static_cast<Cost>(kNoWay);
     if (need == 0) {
         std::fill(out, out + blocks_, Block{});
     } else if (need == 1) {
@@ -236,7 +236,8 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
         if (!small(g)) continue;
         Block* row = &cost_[static_cast<std::size_t>(g * blocks_)];
         smallGroupCosts(g, state + m_.groupStart[static_cast<std::size_t>(g)], row);
-        for (int b = 0; b < blocks_; ++b) total_[static_cast<std::size_t>(b)] += row[b];
+        const Block cap = Block{} + static_cast<Cost>(kTotalCap);
+        for (int b = 0; b < blocks_; ++b) total_[static_cast<std::size_t>(b)] = least(total_[static_cast<std::size_t>(b)] + row[b], cap);
     }
     if (largeGroups_) {
         // Placements whose partial sum passes this can take no part in a
@@ -244,7 +245,7 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
         // keep a partial total above it, and their large groups are skipped.
         const int cut = known >= kNoWay ? kNoWay : known + 1;
         for (int p = 0; p < places; ++p) {
-            std::uint16_t& slot = total_[static_cast<std::size_t>(p / kLanes)][p % kLanes];
+            Cost& slot = total_[static_cast<std::size_t>(p / kLanes)][p % kLanes];
             int sum = slot;
             if (cut < kNoWay) {
                 // A quick bound over the large groups first rules out most
@@ -253,17 +254,17 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
                 for (int g = 0; g < groups && quick <= cut; ++g)
                     if (!small(g)) quick += cheapGroupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
                 if (quick > cut) {
-                    slot = static_cast<std::uint16_t>(std::min(quick, kNoWay * groups));
+                    slot = static_cast<Cost>(std::min(quick, kTotalCap));
                     continue;
                 }
             }
             for (int g = 0; g < groups && sum <= cut; ++g) {
                 if (small(g)) continue;
                 const int c = groupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
-                cost_[static_cast<std::size_t>(g * blocks_ + p / kLanes)][p % kLanes] = static_cast<std::uint16_t>(c);
+                cost_[static_cast<std::size_t>(g * blocks_ + p / kLanes)][p % kLanes] = static_cast<Cost>(c);
                 sum += c;
             }
-            slot = static_cast<std::uint16_t>(std::min(sum, kNoWay * groups));
+            slot = static_cast<Cost>(std::min(sum, kTotalCap));
         }
     }
     bound_ = kNoWay;
@@ -290,7 +291,7 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
     const Block* total = total_.data();
     // Lanes past the placements hold at least kNoWay, as do placements
     // that cannot be reached, so the least lane answers as it stands.
-    Block best = Block{} + static_cast<std::uint16_t>(kNoWay);
+    Block best = Block{} + static_cast<Cost>(kNoWay);
     if (m_.groupSize[static_cast<std::size_t>(group)] == 1 && m_.groupNeed[static_cast<std::size_t>(group)] == 1) {
         // The common case, one atom of its kind: its column is its cost.
         const Block* moved = column(group, 0, atoms[0]);

@@ -46,9 +46,14 @@ public:
     int childBound(int group, const std::uint8_t* atoms, int from, int to);
 
 private:
-    // Eight placements' costs side by side; totals stay below 65536.
-    using Block = std::uint16_t __attribute__((vector_size(16)));
+    // Eight placements' costs side by side. A group's cost is at most
+    // kNoWay and a total at most kTotalCap, which still reads as "cannot be
+    // done" after one group's cost is taken out, and cannot overflow when
+    // another is put in.
+    using Cost = std::int16_t;
+    using Block = Cost __attribute__((vector_size(16)));
     static constexpr int kLanes = 8;
+    static constexpr int kTotalCap = 30000;
 
     bool small(int group) const { return firstRow_[static_cast<std::size_t>(group)] >= 0; }
     // Distances from `cell` to target `row` of every placement.
@@ -62,7 +67,7 @@ private:
     void fillColumns(int group, int cell);
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
     int childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const;
-    std::uint16_t total(int placement) const { return total_[static_cast<std::size_t>(placement / kLanes)][placement % kLanes]; }
+    Cost total(int placement) const { return total_[static_cast<std::size_t>(placement / kLanes)][placement % kLanes]; }
 
     const SearchModel& m_;
     int blocks_;                        // per row of placements
