@@ -7,6 +7,7 @@
 #include "help/game_help_hooks.h"
 #include "help/help_integration.h"
 #include "lifecycle/command_line.h"
+#include "lifecycle/font_warm_up.h"
 #include "lifecycle/session/game_session.h"
 #include "lifecycle/settings_store.h"
 #include "ui/pixel_exact.h"
@@ -33,6 +34,9 @@ int main(int argc, char** argv)
 
     tarvik::keepExactPixels();
     QApplication app(argc, argv);
+    // The font list is read alongside the window's making; nothing waits for
+    // it until the first text is measured.
+    tarvik::FontWarmUp fonts;
     // The help control, the help environment and the debug log, before any window.
     tarvik::HelpIntegrationScope helpIntegration;
 
