@@ -1,35 +1,49 @@
-// Build step: writes the pixels of a picture as bare 32-bit RGB rows (native
-// byte order, no padding), the form the window draws from, so that the program
-// can use them where they lie instead of decoding them at every start.
+// Build step: writes a picture's pixels in the form the program uses them, so
+// that it can draw from them where they lie instead of decoding a PNG at every
+// start. The file is a 16-byte head (the letters TKPX, then width, height and
+// the QImage format as 32-bit numbers in native byte order) and the rows of
+// 32-bit pixels without padding.
 //
-//   tarvik_rawpixels PICTURE OUT
+//   tarvik_rawpixels rgb32|argb32 PICTURE OUT
+//
+// rgb32 is the form of the window's drawing surfaces, argb32 keeps transparency.
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tarvik_rawpixels PICTURE OUT\n");
+    if (argc != 4 || (std::strcmp(argv[1], "rgb32") != 0 && std::strcmp(argv[1], "argb32") != 0)) {
+        std::fprintf(stderr, "usage: tarvik_rawpixels rgb32|argb32 PICTURE OUT\n");
         return 2;
     }
-    const QImage picture = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
+    const QImage::Format format = argv[1][0] == 'r' ? QImage::Format_RGB32 : QImage::Format_ARGB32;
+    // Read exactly as the program would read the PNG, then converted as it would.
+    QImageReader reader(QString::fromLocal8Bit(argv[2]), QByteArrayLiteral("png"));
+    const QImage picture = reader.read().convertToFormat(format);
     if (picture.isNull()) {
-        std::fprintf(stderr, "tarvik_rawpixels: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "tarvik_rawpixels: cannot read %s\n", argv[2]);
         return 1;
     }
-    QFile out(QString::fromLocal8Bit(argv[2]));
+    QFile out(QString::fromLocal8Bit(argv[3]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        std::fprintf(stderr, "tarvik_rawpixels: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "tarvik_rawpixels: cannot write %s\n", argv[3]);
         return 1;
     }
+    const std::uint32_t head[4] = {0x58504b54u /* "TKPX" read as little-endian bytes */,
+                                   static_cast<std::uint32_t>(picture.width()),
+                                   static_cast<std::uint32_t>(picture.height()), static_cast<std::uint32_t>(format)};
+    bool written = out.write(reinterpret_cast<const char*>(head), sizeof head) == sizeof head;
     const qint64 row = static_cast<qint64>(picture.width()) * 4;
-    for (int y = 0; y < picture.height(); ++y) {
-        if (out.write(reinterpret_cast<const char*>(picture.constScanLine(y)), row) != row) {
-            std::fprintf(stderr, "tarvik_rawpixels: cannot write %s\n", argv[2]);
-            return 1;
-        }
+    for (int y = 0; written && y < picture.height(); ++y)
+        written = out.write(reinterpret_cast<const char*>(picture.constScanLine(y)), row) == row;
+    if (!written || !out.flush()) {
+        std::fprintf(stderr, "tarvik_rawpixels: cannot write %s\n", argv[3]);
+        return 1;
     }
-    return out.flush() ? 0 : 1;
+    return 0;
 }

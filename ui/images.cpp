@@ -24,13 +24,10 @@ QImage loadSheet(const char* path, int width, int height)
 Images Images::fromResources()
 {
     assets::ensureLoaded();
-    QImage backdrop = pixelsInPlace(QString::fromLatin1(assets::backdropPixels), 650, 470);
-    if (backdrop.isNull())
-        backdrop = loadSheet(assets::backdrop, 650, 470);
     return fromPictures(loadSheet(assets::tileSheet, 240, 330),
                         loadSheet(assets::previewSheet, 120, 75),
                         loadSheet(assets::digitStrip, 360, 39),
-                        backdrop);
+                        loadSheet(assets::backdrop, 650, 470));
 }
 
 Images Images::fromPictures(const QImage& tiles, const QImage& preview, const QImage& digits,
