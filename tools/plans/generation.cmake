@@ -9,6 +9,7 @@ if(NOT TARGET tarvik_plan_generation)
     ${CMAKE_CURRENT_LIST_DIR}/solver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_model.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_bound.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/search_distances.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_perimeter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solver_bfs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/boards.cpp

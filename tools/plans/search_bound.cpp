@@ -21,9 +21,9 @@ int assignment(const SearchModel& m, const std::uint8_t* targets, int rows, cons
     // The table is read O(rows * cols) times per row; gathered once, it
     // stays in one small block instead of many scattered distance rows.
     std::array<int, kMaxAtoms * kMaxAtoms> table;
-    for (int i = 0; i < rows; ++i) {
-        const std::uint8_t* d = m.distanceTo(targets[i]);
-        for (int j = 0; j < cols; ++j) table[static_cast<std::size_t>(i * cols + j)] = far(d[atoms[j]]);
+    for (int j = 0; j < cols; ++j) {
+        const std::uint8_t* d = m.distanceFrom(atoms[j]);
+        for (int i = 0; i < rows; ++i) table[static_cast<std::size_t>(i * cols + j)] = far(d[targets[i]]);
     }
     auto cost = [&](int i, int j) { return table[static_cast<std::size_t>((i - 1) * cols + j - 1)]; };
     for (int i = 1; i <= rows; ++i) {
@@ -79,27 +79,26 @@ int groupCost(const SearchModel& m, int placement, int group, const std::uint8_t
     case 0:
         return 0;
     case 1: {
-        const std::uint8_t* d = m.distanceTo(t[0]);
         std::uint8_t best = kFarCells;
-        for (int i = 0; i < n; ++i) best = std::min(best, d[atoms[i]]);
+        for (int i = 0; i < n; ++i) best = std::min(best, m.distanceFrom(atoms[i])[t[0]]);
         return far(best);
     }
     case 2:
         if (n == 2) {
-            const std::uint8_t *d0 = m.distanceTo(t[0]), *d1 = m.distanceTo(t[1]);
-            int straight = far(d0[atoms[0]]) + far(d1[atoms[1]]);
-            int crossed = far(d0[atoms[1]]) + far(d1[atoms[0]]);
+            const std::uint8_t *a0 = m.distanceFrom(atoms[0]), *a1 = m.distanceFrom(atoms[1]);
+            int straight = far(a0[t[0]]) + far(a1[t[1]]);
+            int crossed = far(a1[t[0]]) + far(a0[t[1]]);
             return std::min(std::min(straight, crossed), kNoWay);
         }
         break;
     case 3:
         if (n == 3) {
-            const std::uint8_t *d0 = m.distanceTo(t[0]), *d1 = m.distanceTo(t[1]), *d2 = m.distanceTo(t[2]);
             int a[3][3];
             for (int i = 0; i < 3; ++i) {
-                a[0][i] = far(d0[atoms[i]]);
-                a[1][i] = far(d1[atoms[i]]);
-                a[2][i] = far(d2[atoms[i]]);
+                const std::uint8_t* d = m.distanceFrom(atoms[i]);
+                a[0][i] = far(d[t[0]]);
+                a[1][i] = far(d[t[1]]);
+                a[2][i] = far(d[t[2]]);
             }
             int best = std::min({a[0][0] + a[1][1] + a[2][2], a[0][0] + a[1][2] + a[2][1], a[0][1] + a[1][0] + a[2][2],
                                  a[0][1] + a[1][2] + a[2][0], a[0][2] + a[1][0] + a[2][1], a[0][2] + a[1][1] + a[2][0]});
@@ -132,22 +131,22 @@ int cheapGroupCost(const SearchModel& m, int placement, int group, const std::ui
     const int need = m.groupNeed[static_cast<std::size_t>(group)];
     const int n = m.groupSize[static_cast<std::size_t>(group)];
     const std::uint8_t* t = m.targets(placement, group);
-    std::array<int, kMaxAtoms> atomBest;
-    atomBest.fill(kNoWay);
-    int byTarget = 0;
-    for (int i = 0; i < need; ++i) {
-        const std::uint8_t* d = m.distanceTo(t[i]);
-        int best = kNoWay;
-        for (int j = 0; j < n; ++j) {
-            int c = far(d[atoms[j]]);
-            best = std::min(best, c);
-            atomBest[static_cast<std::size_t>(j)] = std::min(atomBest[static_cast<std::size_t>(j)], c);
-        }
-        byTarget += best;
-    }
+    std::array<int, kMaxAtoms> targetBest;
+    targetBest.fill(kNoWay);
     int byAtom = 0;
-    if (need == n)
-        for (int j = 0; j < n; ++j) byAtom += atomBest[static_cast<std::size_t>(j)];
+    for (int j = 0; j < n; ++j) {
+        const std::uint8_t* d = m.distanceFrom(atoms[j]);
+        int best = kNoWay;
+        for (int i = 0; i < need; ++i) {
+            int c = far(d[t[i]]);
+            best = std::min(best, c);
+            targetBest[static_cast<std::size_t>(i)] = std::min(targetBest[static_cast<std::size_t>(i)], c);
+        }
+        byAtom += best;
+    }
+    int byTarget = 0;
+    for (int i = 0; i < need; ++i) byTarget += targetBest[static_cast<std::size_t>(i)];
+    if (need != n) byAtom = 0;
     return std::min(std::max(byTarget, byAtom), kNoWay);
 }
 
@@ -187,12 +186,13 @@ void PlacementCosts::fillColumns(int group, int cell)
 {
     filled_[static_cast<std::size_t>(group * kCells + cell)] = 1;
     const int first = firstRow_[static_cast<std::size_t>(group)];
+    const std::uint8_t* d = m_.distanceFrom(cell);
     for (int r = 0; r < m_.groupNeed[static_cast<std::size_t>(group)]; ++r) {
         Block* out = &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
         // Lanes past the last placement cost too much to be the least.
         for (int p = 0; p < blocks_ * kLanes; ++p)
             out[p / kLanes][p % kLanes] =
-                static_cast<Cost>(p < m_.placementCount ? far(m_.distanceTo(m_.targets(p, group)[r])[cell]) : kNoWay);
+                static_cast<Cost>(p < m_.placementCount ? far(d[m_.targets(p, group)[r]]) : kNoWay);
     }
 }
 
@@ -310,6 +310,7 @@ int PlacementCosts::childOfLargeGroup(int group, const std::uint8_t* atoms, int 
 {
     int best = kNoWay;
     const int need = m_.groupNeed[static_cast<std::size_t>(group)];
+    const std::uint8_t *beforeRow = m_.distanceFrom(from), *afterRow = m_.distanceFrom(to);
     for (int p : order_) {
         const int sum = total(p);
         if (sum - 1 >= best) break;
@@ -321,8 +322,7 @@ int PlacementCosts::childOfLargeGroup(int group, const std::uint8_t* atoms, int 
         int fell = 0, rose = 0;
         bool unreachable = false;
         for (int i = 0; i < need && !unreachable; ++i) {
-            const std::uint8_t* d = m_.distanceTo(t[i]);
-            const std::uint8_t before = d[from], after = d[to];
+            const std::uint8_t before = beforeRow[t[i]], after = afterRow[t[i]];
             unreachable |= before == kFarCells || after == kFarCells;
             fell |= after < before;
             rose |= after > before;

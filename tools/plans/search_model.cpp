@@ -8,8 +8,6 @@ namespace tarvik::plans {
 
 namespace {
 
-constexpr std::array<int, 4> kDx{-1, 1, 0, 0};
-constexpr std::array<int, 4> kDy{0, 0, -1, 1};
 
 bool isAtom(std::uint8_t code) { return code >= 1 && code <= 50; }
 
@@ -19,70 +17,6 @@ std::uint64_t splitMix(std::uint64_t& x)
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
-}
-
-// Runs are symmetric (a straight run back is a run too), so a search
-// outward from the target gives the distance from every cell to it.
-//
-// A run moves an atom within one segment: a maximal row or column stretch of
-// cells that are not fixed. So the search goes over segments: a segment's
-// level is the least distance of its cells, the target's two segments have
-// level 0, and a cell first met on a segment of level k is k + 1 away.
-void computeDistances(SearchModel& m, const std::vector<bool>& isTarget)
-{
-    // Each free cell lies on one row segment and one column segment.
-    std::array<std::array<std::uint16_t, 2>, kCells> segmentOf{};
-    std::vector<std::uint16_t> segmentStart;
-    std::vector<std::uint8_t> segmentCells;
-    for (int axis = 0; axis < 2; ++axis) {
-        const int forward = axis == 0 ? 1 : 3;  // Right, Down
-        const int back = axis == 0 ? 0 : 2;
-        for (int c = 0; c < kCells; ++c) {
-            if (m.fixed[static_cast<std::size_t>(c)] || !m.fixed[static_cast<std::size_t>(m.neighbour[static_cast<std::size_t>(c * 4 + back)])]) continue;
-            const auto id = static_cast<std::uint16_t>(segmentStart.size());
-            segmentStart.push_back(static_cast<std::uint16_t>(segmentCells.size()));
-            for (int n = c; !m.fixed[static_cast<std::size_t>(n)]; n = m.neighbour[static_cast<std::size_t>(n * 4 + forward)]) {
-                segmentCells.push_back(static_cast<std::uint8_t>(n));
-                segmentOf[static_cast<std::size_t>(n)][static_cast<std::size_t>(axis)] = id;
-            }
-        }
-    }
-    const std::size_t segments = segmentStart.size();
-    segmentStart.push_back(static_cast<std::uint16_t>(segmentCells.size()));
-
-    m.distance.assign(static_cast<std::size_t>(kCells) * kCells, kFarCells);
-    std::vector<std::uint8_t> level(segments);
-    std::vector<std::uint16_t> queue(segments);
-    std::vector<std::uint8_t> axisOf(segments);
-    for (int t = 0; t < kCells; ++t) {
-        if (!isTarget[static_cast<std::size_t>(t)]) continue;
-        std::uint8_t* d = &m.distance[static_cast<std::size_t>(t) * kCells];
-        std::fill(level.begin(), level.end(), kFarCells);
-        std::size_t head = 0, tail = 0;
-        d[t] = 0;
-        for (std::size_t axis = 0; axis < 2; ++axis) {
-            const std::uint16_t s = segmentOf[static_cast<std::size_t>(t)][axis];
-            level[s] = 0;
-            axisOf[s] = static_cast<std::uint8_t>(axis);
-            queue[tail++] = s;
-        }
-        while (head < tail) {
-            const std::uint16_t s = queue[head++];
-            const auto next = static_cast<std::uint8_t>(level[s] + 1);
-            const std::size_t across = axisOf[s] ^ 1u;
-            for (std::size_t i = segmentStart[s]; i < segmentStart[s + 1u]; ++i) {
-                const std::uint8_t c = segmentCells[i];
-                if (d[c] != kFarCells) continue;
-                d[c] = next;
-                const std::uint16_t other = segmentOf[c][across];
-                if (level[other] == kFarCells) {
-                    level[other] = next;
-                    axisOf[other] = static_cast<std::uint8_t>(across);
-                    queue[tail++] = other;
-                }
-            }
-        }
-    }
 }
 
 }  // namespace
@@ -122,16 +56,8 @@ int SearchModel::moveAtom(std::uint8_t* state, int slot, int cell) const
 SearchModel buildSearchModel(const Puzzle& p)
 {
     SearchModel m;
-    for (int c = 0; c < kCells; ++c) {
-        int x = c % 15, y = c / 15;
-        for (int dir = 0; dir < 4; ++dir) {
-            int nx = x + kDx[static_cast<std::size_t>(dir)], ny = y + kDy[static_cast<std::size_t>(dir)];
-            bool on = nx >= 0 && nx < 15 && ny >= 0 && ny < 15;
-            m.neighbour[static_cast<std::size_t>(c * 4 + dir)] = static_cast<std::int16_t>(on ? ny * 15 + nx : kOffBoard);
-        }
-        m.fixed[static_cast<std::size_t>(c)] = p.board[static_cast<std::size_t>(c)] > 50;
-    }
-    m.fixed[kOffBoard] = 1;
+    for (int c = 0; c < kCells; ++c) m.fixed[static_cast<std::size_t>(c)] = p.board[static_cast<std::size_t>(c)] > 50;
+    m.runs = RunDistances(m.fixed.data());
     for (int i = 0; i < 15; ++i) {
         m.fixedLines.rows[static_cast<std::size_t>(i)] = 1u | 1u << 16;
         m.fixedLines.columns[static_cast<std::size_t>(i)] = 1u | 1u << 16;
@@ -172,7 +98,6 @@ SearchModel buildSearchModel(const Puzzle& p)
     if (m.impossible) return m;
 
     const int groups = m.groups();
-    std::vector<bool> isTarget(kCells, false);
     std::vector<std::vector<std::uint8_t>> perGroup(static_cast<std::size_t>(groups));
     for (int oy = 0; oy + p.molHeight <= 15; ++oy)
         for (int ox = 0; ox + p.molWidth <= 15; ++ox) {
@@ -191,14 +116,12 @@ SearchModel buildSearchModel(const Puzzle& p)
                 m.targetStart.push_back(static_cast<int>(m.targetCells.size()));
                 for (std::uint8_t c : perGroup[static_cast<std::size_t>(g)]) {
                     m.targetCells.push_back(c);
-                    isTarget[c] = true;
                 }
             }
             m.placementOrigin.push_back(static_cast<std::uint8_t>(oy * 15 + ox));
         }
     m.placementCount = static_cast<int>(m.placementOrigin.size());
     m.impossible = m.placementCount == 0;
-    computeDistances(m, isTarget);
     return m;
 }
 

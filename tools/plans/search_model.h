@@ -14,14 +14,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "search_distances.h"
 #include "solver.h"
 
 namespace tarvik::plans {
 
 inline constexpr int kCells = 225;
-inline constexpr int kOffBoard = kCells;  // the neighbour of an edge cell
 // The unreachable distance, and the cost bound meaning "cannot be done".
-inline constexpr std::uint8_t kFarCells = 255;
+inline constexpr std::uint8_t kFarCells = RunDistances::kFar;
 inline constexpr int kNoWay = 1000;
 
 // The blocked cells of a board as bit lines: bit x + 1 of rows[y] and bit
@@ -53,10 +53,7 @@ struct Occupancy {
 
 struct SearchModel {
     // Cells that stop atoms for ever: walls, obstacles and outside cells.
-    // Index kOffBoard stands for "off the board" and is fixed too.
-    std::array<std::uint8_t, kCells + 1> fixed{};
-    // Neighbour of cell c in direction d (Left, Right, Up, Down) at c * 4 + d.
-    std::array<std::int16_t, kCells * 4> neighbour{};
+    std::array<std::uint8_t, kCells> fixed{};
 
     int atomCount = 0;
     std::vector<int> groupStart;  // offset of each group inside a state
@@ -74,12 +71,8 @@ struct SearchModel {
     std::vector<int> targetStart;
     std::vector<std::uint8_t> placementOrigin;  // top-left cell of each placement
 
-    // Least number of straight runs (each may stop anywhere) that bring an
-    // atom from one cell to a target cell through cells that are not fixed:
-    // distance[target * kCells + from]. The bound of the search rests on it:
-    // one push moves one atom along one run, so no distance falls by more
-    // than one per move.
-    std::vector<std::uint8_t> distance;
+    // Distances by single runs between cells, for the bound.
+    RunDistances runs;
 
     // Zobrist keys per group and cell: a state's hash is the XOR over its
     // atoms, so a move updates it with two XORs.
@@ -96,7 +89,7 @@ struct SearchModel {
     {
         return &targetCells[static_cast<std::size_t>(targetStart[static_cast<std::size_t>(placement * groups() + group)])];
     }
-    const std::uint8_t* distanceTo(int cell) const { return &distance[static_cast<std::size_t>(cell) * kCells]; }
+    const std::uint8_t* distanceFrom(int cell) const { return runs.from(cell); }
     std::uint64_t key(int group, int cell) const { return zobrist[static_cast<std::size_t>(group * kCells + cell)]; }
     std::uint64_t hash(const std::uint8_t* state) const;
     // The fixed cells and the border.

@@ -1,0 +1,67 @@
+#include "search_distances.h"
+
+#include <algorithm>
+
+namespace tarvik::plans {
+
+RunDistances::RunDistances(const std::uint8_t* fixed)
+    : fixed_(fixed, fixed + kCells), rows_(new std::uint8_t[static_cast<std::size_t>(kCells) * kCells]), ready_(kCells, 0)
+{
+    for (int axis = 0; axis < 2; ++axis) {
+        const int step = axis == 0 ? 1 : 15;
+        for (int c = 0; c < kCells; ++c) {
+            if (fixed[c]) continue;
+            const int x = c % 15, y = c / 15;
+            const bool first = axis == 0 ? x == 0 || fixed[c - 1] : y == 0 || fixed[c - 15];
+            if (!first) continue;
+            const auto id = static_cast<std::uint16_t>(segmentStart_.size());
+            segmentStart_.push_back(static_cast<std::uint16_t>(segmentCells_.size()));
+            for (int n = c;; n += step) {
+                segmentCells_.push_back(static_cast<std::uint8_t>(n));
+                segmentOf_[static_cast<std::size_t>(n)][static_cast<std::size_t>(axis)] = id;
+                const bool last = axis == 0 ? n % 15 == 14 : n / 15 == 14;
+                if (last || fixed[n + step]) break;
+            }
+        }
+    }
+    level_.resize(segmentStart_.size());
+    queue_.resize(segmentStart_.size());
+    segmentStart_.push_back(static_cast<std::uint16_t>(segmentCells_.size()));
+}
+
+// A segment's level is the least distance of its cells: the start's two
+// segments have level 0, and a cell first met on a segment of level k is
+// k + 1 away.
+void RunDistances::search(int cell) const
+{
+    ready_[static_cast<std::size_t>(cell)] = 1;
+    std::uint8_t* d = &rows_[static_cast<std::size_t>(cell) * kCells];
+    std::fill(d, d + kCells, kFar);
+    if (fixed_[static_cast<std::size_t>(cell)]) return;
+    std::fill(level_.begin(), level_.end(), kFar);
+    std::size_t head = 0, tail = 0;
+    d[cell] = 0;
+    for (std::size_t axis = 0; axis < 2; ++axis) {
+        const std::uint16_t s = segmentOf_[static_cast<std::size_t>(cell)][axis];
+        level_[s] = 0;
+        queue_[tail++] = s;
+    }
+    while (head < tail) {
+        const std::uint16_t s = queue_[head++];
+        const auto next = static_cast<std::uint8_t>(level_[s] + 1);
+        for (std::size_t i = segmentStart_[s]; i < segmentStart_[s + 1u]; ++i) {
+            const std::uint8_t c = segmentCells_[i];
+            if (d[c] != kFar) continue;
+            d[c] = next;
+            // The cell's other segment: whichever of its two is not s.
+            const auto& both = segmentOf_[c];
+            const std::uint16_t other = both[0] == s ? both[1] : both[0];
+            if (level_[other] == kFar) {
+                level_[other] = next;
+                queue_[tail++] = other;
+            }
+        }
+    }
+}
+
+}  // namespace tarvik::plans
