@@ -3,12 +3,15 @@
 // where the board needs the most moves. The same seed gives the same plan.
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
 
 #include "molecules.h"
 #include "molecules_layout.h"
+#include "search_model.h"
 #include "search_perimeter.h"
 #include "solver.h"
 
@@ -41,6 +44,22 @@ inline Puzzle obstacleSquare(const char* notation, int side, int obstacles, unsi
         p.kinds[i + 1] = layout.atoms[i].kind;
     }
     return p;
+}
+
+// The same board with its atoms where they need the most moves, and that
+// number: the solver's backward search from the goals is run dry and its
+// last state is the deepest. Empty when it does not run dry within `budget`
+// states, or the board does not hold exactly the molecule's atoms.
+inline std::optional<std::pair<Puzzle, int>> deepestStart(const Puzzle& puzzle, std::size_t budget) {
+    const SearchModel m = buildSearchModel(puzzle);
+    if (m.impossible || !m.exactAtoms) return std::nullopt;
+    GoalPerimeter goals(m);
+    goals.build(budget, std::chrono::steady_clock::time_point::max());
+    if (!goals.complete() || goals.size() == 0) return std::nullopt;
+    const auto last = static_cast<std::uint32_t>(goals.size() - 1);
+    Puzzle deepest = puzzle;
+    deepest.board = boardOfState(puzzle, m, goals.state(last));
+    return std::make_pair(deepest, goals.distance(last));
 }
 
 // That board's deepest start and its least number of moves.

@@ -74,7 +74,7 @@ Puzzle randomSmallPlan(const char* notation, int obstacles, std::mt19937& rng) {
 
 // The same board with its atoms where they need the most moves.
 Puzzle deepestOf(const Puzzle& p) {
-    auto deepest = deepestStart(p, 5'000'000);
+    auto deepest = samples::deepestStart(p, 5'000'000);
     return deepest ? deepest->first : p;
 }
 

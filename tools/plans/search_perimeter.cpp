@@ -93,17 +93,4 @@ std::vector<SolveMove> GoalPerimeter::pathToGoal(std::uint32_t index) const
     return moves;
 }
 
-std::optional<std::pair<Puzzle, int>> deepestStart(const Puzzle& puzzle, std::size_t budget)
-{
-    const SearchModel m = buildSearchModel(puzzle);
-    if (m.impossible || !m.exactAtoms) return std::nullopt;
-    GoalPerimeter goals(m);
-    goals.build(budget, std::chrono::steady_clock::time_point::max());
-    if (!goals.complete() || goals.size() == 0) return std::nullopt;
-    const auto last = static_cast<std::uint32_t>(goals.size() - 1);
-    Puzzle deepest = puzzle;
-    deepest.board = boardOfState(puzzle, m, goals.state(last));
-    return std::make_pair(deepest, goals.distance(last));
-}
-
 }  // namespace tarvik::plans

@@ -14,7 +14,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "search_model.h"
@@ -57,11 +56,5 @@ private:
     int deepest_ = 0;
     bool complete_ = false;
 };
-
-// The same board with its atoms where they need the most moves, and that
-// number: the backward search is run dry and its last state is the deepest.
-// Empty when it does not run dry within `budget` states, or the board does
-// not hold exactly the molecule's atoms. For test and benchmark plans.
-std::optional<std::pair<Puzzle, int>> deepestStart(const Puzzle& puzzle, std::size_t budget);
 
 }  // namespace tarvik::plans
