@@ -171,6 +171,8 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     cost_.resize(static_cast<std::size_t>(m.groups()) * blocks);
     total_.resize(blocks);
     scratch_.resize(blocks);
+    rest_.resize(static_cast<std::size_t>(m.groups()) * 3 * blocks);
+    restFrom_.assign(static_cast<std::size_t>(m.groups()), -1);
     order_.reserve(static_cast<std::size_t>(m.placementCount));
 }
 
@@ -231,6 +233,8 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
 {
     const int places = m_.placementCount;
     const int groups = m_.groups();
+    parent_ = state;
+    std::fill(restFrom_.begin(), restFrom_.end(), -1);
     std::fill(total_.begin(), total_.end(), Block{});
     for (int g = 0; g < groups; ++g) {
         if (!small(g)) continue;
@@ -292,6 +296,7 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
     // Lanes past the placements hold at least kNoWay, as do placements
     // that cannot be reached, so the least lane answers as it stands.
     Block best = Block{} + static_cast<Cost>(kNoWay);
+    if (m_.groupNeed[static_cast<std::size_t>(group)] == 3) return childOfTriple(group, from, to);
     if (m_.groupSize[static_cast<std::size_t>(group)] == 1 && m_.groupNeed[static_cast<std::size_t>(group)] == 1) {
         // The common case, one atom of its kind: its column is its cost.
         const Block* moved = column(group, 0, atoms[0]);
@@ -300,6 +305,38 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
         smallGroupCosts(group, atoms, scratch_.data());
         const Block* moved = scratch_.data();
         for (int b = 0; b < blocks_; ++b) best = least(best, total[b] - row[b] + moved[b]);
+    }
+    int value = kNoWay;
+    for (int i = 0; i < kLanes; ++i) value = std::min<int>(value, best[i]);
+    return value;
+}
+
+int PlacementCosts::childOfTriple(int group, int from, int to)
+{
+    Block* rest = &rest_[static_cast<std::size_t>(group * 3 * blocks_)];
+    if (restFrom_[static_cast<std::size_t>(group)] != from) {
+        restFrom_[static_cast<std::size_t>(group)] = from;
+        // The parent's other two atoms, on the two targets each choice leaves.
+        const std::uint8_t* atoms = parent_ + m_.groupStart[static_cast<std::size_t>(group)];
+        std::array<int, 2> others{};
+        for (int j = 0, k = 0; j < 3; ++j)
+            if (atoms[j] != from) others[static_cast<std::size_t>(k++)] = atoms[j];
+        const Block *p0 = column(group, 0, others[0]), *p1 = column(group, 1, others[0]), *p2 = column(group, 2, others[0]);
+        const Block *q0 = column(group, 0, others[1]), *q1 = column(group, 1, others[1]), *q2 = column(group, 2, others[1]);
+        for (int b = 0; b < blocks_; ++b) {
+            rest[b] = least(p1[b] + q2[b], p2[b] + q1[b]);
+            rest[blocks_ + b] = least(p0[b] + q2[b], p2[b] + q0[b]);
+            rest[2 * blocks_ + b] = least(p0[b] + q1[b], p1[b] + q0[b]);
+        }
+    }
+    const Block *c0 = column(group, 0, to), *c1 = column(group, 1, to), *c2 = column(group, 2, to);
+    const Block* row = &cost_[static_cast<std::size_t>(group * blocks_)];
+    const Block* total = total_.data();
+    const Block cap = Block{} + static_cast<Cost>(kNoWay);
+    Block best = cap;
+    for (int b = 0; b < blocks_; ++b) {
+        const Block moved = least(least(c0[b] + rest[b], c1[b] + rest[blocks_ + b]), least(c2[b] + rest[2 * blocks_ + b], cap));
+        best = least(best, total[b] - row[b] + moved);
     }
     int value = kNoWay;
     for (int i = 0; i < kLanes; ++i) value = std::min<int>(value, best[i]);

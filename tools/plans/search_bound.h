@@ -37,7 +37,8 @@ int stateBound(const SearchModel& m, const std::uint8_t* state);
 class PlacementCosts {
 public:
     explicit PlacementCosts(const SearchModel& m);
-    // Fills the table for `state`; returns its bound. `known`, when given,
+    // Fills the table for `state`, which must stay as it is while its
+    // children are bounded; returns its bound. `known`, when given,
     // is at least that bound, and spares large groups' assignments for
     // placements far above it.
     int reset(const std::uint8_t* state, int known = kNoWay);
@@ -66,6 +67,7 @@ private:
     }
     void fillColumns(int group, int cell);
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
+    int childOfTriple(int group, int from, int to);
     int childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const;
     Cost total(int placement) const { return total_[static_cast<std::size_t>(placement / kLanes)][placement % kLanes]; }
 
@@ -77,6 +79,13 @@ private:
     std::vector<Block> cost_;           // [group * blocks_ + block]
     std::vector<Block> total_;
     std::vector<Block> scratch_;        // a child's group costs
+    // For a group of three atoms the molecule all needs: when the atom on
+    // cell restFrom_[g] moves, the least cost of the other two on the
+    // targets left by each of the three ([g * 3 + target] * blocks_). Kept
+    // while the state's children are bounded, since an atom has several moves.
+    std::vector<Block> rest_;
+    std::vector<int> restFrom_;
+    const std::uint8_t* parent_ = nullptr;
     std::vector<int> order_;            // placements with a total of at most bound + 1, ascending
     int bound_ = kNoWay;
     bool largeGroups_ = false;

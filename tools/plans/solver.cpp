@@ -117,6 +117,19 @@ public:
                     m_.moveAtom(child.data(), slot, to);
                     const std::uint64_t childHash = hash ^ m_.key(group, from) ^ m_.key(group, to);
                     const auto move = static_cast<std::uint16_t>(from * 4 + dir);
+                    const std::uint8_t* childGroup = child.data() + groupBegin;
+                    int h = -1;
+                    if (deferChildren_) {
+                        // Most children wait for a later f: they are told
+                        // apart by their bound before the table is asked.
+                        h = costs_.childBound(group, childGroup, from, to);
+                        if (h >= kNoWay) continue;  // no placement can be reached any more
+                        if (g1 + h > f) {
+                            if (g1 + h > kMaxDepth) return SolveStatus::Unknown;
+                            later = std::min(later, g1 + h);
+                            continue;
+                        }
+                    }
                     std::uint32_t found = table_.find(child.data(), childHash);
                     if (found != StateTable::kMissing) {
                         Node& other = nodes_[found];
@@ -128,7 +141,7 @@ public:
                         }
                         continue;
                     }
-                    int h = costs_.childBound(group, child.data() + m_.groupStart[static_cast<std::size_t>(group)], from, to);
+                    if (h < 0) h = costs_.childBound(group, childGroup, from, to);
                     if (h >= kNoWay) continue;  // no placement can be reached any more
                     std::uint16_t flags = 0;
                     if (perimeter_) {
