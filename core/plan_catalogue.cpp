@@ -1,5 +1,6 @@
 #include "core/plan_catalogue.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace tarvik {
@@ -30,6 +31,9 @@ std::optional<PlanCatalogue> loadCatalogue(const std::string& path)
 std::optional<PlanCatalogue> loadCatalogueFromBytes(std::span<const std::uint8_t> bytes)
 {
     std::vector<PlanRecord> plans;
+    // Exactly the records there are: grown one by one, the list would keep room
+    // for a third as many again for the whole run.
+    plans.reserve(std::min(bytes.size() / kPlanRecordSize, static_cast<std::size_t>(kMaxPlans)));
     for (std::size_t at = 0; at + kPlanRecordSize <= bytes.size() && plans.size() < kMaxPlans;
          at += kPlanRecordSize) {
         plans.push_back(decodePlanRecord(bytes.subspan(at).first<kPlanRecordSize>()));

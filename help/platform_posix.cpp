@@ -4,9 +4,8 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <langinfo.h>
 #include <locale.h>
 #include <spawn.h>
@@ -28,8 +27,19 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> procCommandLine()
 {
-    std::ifstream in("/proc/self/cmdline", std::ios::binary);
-    const std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read with plain system calls: the first C++ file stream of a run sets up
+    // the standard library's locales, which costs the start more than half a
+    // megabyte of memory for no use.
+    std::string all;
+    if (const int fd = ::open("/proc/self/cmdline", O_RDONLY | O_CLOEXEC); fd >= 0) {
+        char chunk[4096];
+        ssize_t got;
+        while ((got = ::read(fd, chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR)) {
+            if (got > 0)
+                all.append(chunk, static_cast<std::size_t>(got));
+        }
+        ::close(fd);
+    }
     std::vector<std::string> parts;
     std::string current;
     for (char c : all) {
