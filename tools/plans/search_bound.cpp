@@ -171,6 +171,8 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     cost_.resize(static_cast<std::size_t>(m.groups()) * blocks);
     total_.resize(blocks);
     scratch_.resize(blocks);
+    row_.resize(static_cast<std::size_t>(m.groups()));
+    for (int g = 0; g < m.groups(); ++g) row_[static_cast<std::size_t>(g)] = &cost_[static_cast<std::size_t>(g) * blocks];
     rest_.resize(static_cast<std::size_t>(m.groups()) * 3 * blocks);
     restFrom_.assign(static_cast<std::size_t>(m.groups()), -1);
     order_.reserve(static_cast<std::size_t>(m.placementCount));
@@ -216,7 +218,7 @@ void PlacementCosts::smallGroupCosts(int group, const std::uint8_t* atoms, Block
         std::fill(out, out + blocks_, Block{});
     } else if (need == 1) {
         const Block* c = column(group, 0, atoms[0]);
-        std::copy(c, c + blocks_, out);
+        for (int b = 0; b < blocks_; ++b) out[b] = c[b];
         for (int j = 1; j < size; ++j) {
             c = column(group, 0, atoms[j]);
             for (int b = 0; b < blocks_; ++b) out[b] = least(out[b], c[b]);
@@ -247,8 +249,13 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     std::fill(total_.begin(), total_.end(), Block{});
     for (int g = 0; g < groups; ++g) {
         if (!small(g)) continue;
-        Block* row = &cost_[static_cast<std::size_t>(g * blocks_)];
-        smallGroupCosts(g, state + m_.groupStart[static_cast<std::size_t>(g)], row);
+        const std::uint8_t* atoms = state + m_.groupStart[static_cast<std::size_t>(g)];
+        const Block* row = &cost_[static_cast<std::size_t>(g * blocks_)];
+        if (m_.groupSize[static_cast<std::size_t>(g)] == 1 && m_.groupNeed[static_cast<std::size_t>(g)] == 1)
+            row = column(g, 0, atoms[0]);  // a lone atom's cost is its column
+        else
+            smallGroupCosts(g, atoms, &cost_[static_cast<std::size_t>(g * blocks_)]);
+        row_[static_cast<std::size_t>(g)] = row;
         const Block cap = Block{} + static_cast<Cost>(kTotalCap);
         for (int b = 0; b < blocks_; ++b) total_[static_cast<std::size_t>(b)] = least(total_[static_cast<std::size_t>(b)] + row[b], cap);
     }
@@ -300,7 +307,7 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
 int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, int to)
 {
     if (!small(group)) return childOfLargeGroup(group, atoms, from, to);
-    const Block* row = &cost_[static_cast<std::size_t>(group * blocks_)];
+    const Block* row = row_[static_cast<std::size_t>(group)];
     const Block* total = total_.data();
     // Lanes past the placements hold at least kNoWay, as do placements
     // that cannot be reached, so the least lane answers as it stands.
@@ -337,7 +344,7 @@ int PlacementCosts::childOfTriple(int group, int from, int to)
         }
     }
     const Block *c0 = column(group, 0, to), *c1 = column(group, 1, to), *c2 = column(group, 2, to);
-    const Block* row = &cost_[static_cast<std::size_t>(group * blocks_)];
+    const Block* row = row_[static_cast<std::size_t>(group)];
     const Block* total = total_.data();
     const Block cap = Block{} + static_cast<Cost>(kNoWay);
     Block best = cap;

@@ -77,6 +77,7 @@ private:
     std::vector<Block> columns_;        // [(row * kCells + cell) * blocks_ + block]
     std::vector<std::uint8_t> filled_;  // [group * kCells + cell]
     std::vector<Block> cost_;           // [group * blocks_ + block]
+    std::vector<const Block*> row_;     // each group's costs: in cost_, or a lone atom's column
     std::vector<Block> total_;
     std::vector<Block> scratch_;        // a child's group costs
     // For a group of three atoms the molecule all needs: when the atom on

@@ -34,25 +34,6 @@ void SearchModel::fillOccupied(const std::uint8_t* state, Occupancy& occupied) c
     for (int i = 0; i < atomCount; ++i) occupied.block(state[i]);
 }
 
-int SearchModel::moveAtom(std::uint8_t* state, int slot, int cell) const
-{
-    int group = groupOfSlot[static_cast<std::size_t>(slot)];
-    int begin = groupStart[static_cast<std::size_t>(group)];
-    int end = begin + groupSize[static_cast<std::size_t>(group)];
-    int j = slot;
-    std::uint8_t to = static_cast<std::uint8_t>(cell);
-    while (j > begin && state[j - 1] > to) {
-        state[j] = state[j - 1];
-        --j;
-    }
-    while (j + 1 < end && state[j + 1] < to) {
-        state[j] = state[j + 1];
-        ++j;
-    }
-    state[j] = to;
-    return j;
-}
-
 SearchModel buildSearchModel(const Puzzle& p)
 {
     SearchModel m;

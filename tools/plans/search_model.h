@@ -99,7 +99,24 @@ struct SearchModel {
     void fillOccupied(const std::uint8_t* state, Occupancy& occupied) const;
     // Moves position `slot` of `state` to `cell` and keeps its group sorted;
     // returns the new position of that atom inside the state.
-    int moveAtom(std::uint8_t* state, int slot, int cell) const;
+    int moveAtom(std::uint8_t* state, int slot, int cell) const
+    {
+        const int group = groupOfSlot[static_cast<std::size_t>(slot)];
+        const int begin = groupStart[static_cast<std::size_t>(group)];
+        const int end = begin + groupSize[static_cast<std::size_t>(group)];
+        int j = slot;
+        const auto to = static_cast<std::uint8_t>(cell);
+        while (j > begin && state[j - 1] > to) {
+            state[j] = state[j - 1];
+            --j;
+        }
+        while (j + 1 < end && state[j + 1] < to) {
+            state[j] = state[j + 1];
+            ++j;
+        }
+        state[j] = to;
+        return j;
+    }
 };
 
 SearchModel buildSearchModel(const Puzzle& puzzle);

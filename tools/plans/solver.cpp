@@ -93,7 +93,8 @@ public:
             if (!(node.move & kClosed)) ++result.statesExpanded;
             nodes_[index].move |= kClosed;
             if (++taken % 256 == 0 && Clock::now() > deadline) return SolveStatus::Unknown;
-            std::copy(table_.state(index), table_.state(index) + n, state.begin());
+            const std::uint8_t* stored = table_.state(index);
+            for (int i = 0; i < n; ++i) state[static_cast<std::size_t>(i)] = stored[i];
             child = state;
             int dirtyBegin = 0, dirtyEnd = 0;
             const std::uint64_t hash = m_.hash(state.data());
