@@ -173,7 +173,7 @@ TEST(SearchModelDistances, EqualAPlainSearchOverSingleRuns) {
 TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
     std::mt19937 rng(27);
     const char* molecules[] = {"CC(C)C", "OCC(O)CO", "C1=CC=CC=C1", "CC=O", "C#N", "O=C=O"};
-    int children = 0, spareGroups = 0;
+    int children = 0, spareGroups = 0, ruledOut = 0;
     for (int round = 0; round < 36; ++round) {
         tarvik::PlanRecord record = roomRecord(molecules[round % 6], rng);
         Puzzle puzzle = puzzleFromRecord(record);
@@ -211,10 +211,19 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
                 const int whole = stateBound(m, child.data());
                 EXPECT_EQ(incremental, whole) << "round " << round;
                 EXPECT_LE(std::abs(whole - bound), 1) << "round " << round;
+                // The quick test may say yes in vain, never no in vain.
+                for (int limit = bound - 1; limit <= bound + 1; ++limit) {
+                    const bool may = costs.mayBoundAtMost(group, state[static_cast<std::size_t>(slot)], to, limit);
+                    if (!may) {
+                        EXPECT_GT(whole, limit) << "round " << round << " limit " << limit;
+                    }
+                    ruledOut += !may;
+                }
                 ++children;
             }
     }
     EXPECT_GT(children, 500);
+    EXPECT_GT(ruledOut, 100);
     EXPECT_GT(spareGroups, 10);
 }
 

@@ -245,6 +245,7 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     const int places = m_.placementCount;
     const int groups = m_.groups();
     parent_ = state;
+    nearLimit_ = -1;
     std::fill(restFrom_.begin(), restFrom_.end(), -1);
     std::fill(total_.begin(), total_.end(), Block{});
     for (int g = 0; g < groups; ++g) {
@@ -323,6 +324,29 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
         for (int b = 0; b < blocks_; ++b) best = least(best, total[b] - row[b] + moved[b]);
     }
     return leastLane(best);
+}
+
+bool PlacementCosts::mayBoundAtMost(int group, int from, int to, int limit)
+{
+    // Some placement is there already without any fall.
+    if (bound_ <= limit) return true;
+    // Otherwise the child needs a placement of total limit + 1 (a total
+    // falls by one at most, and totals are exact or below the truth) whose
+    // cost for this group falls.
+    if (limit != nearLimit_) {
+        nearLimit_ = limit;
+        near_.clear();
+        for (int p = 0; p < m_.placementCount; ++p)
+            if (total(p) <= limit + 1) near_.push_back(p);
+    }
+    const std::uint8_t *before = m_.distanceFrom(from), *after = m_.distanceFrom(to);
+    const int need = m_.groupNeed[static_cast<std::size_t>(group)];
+    for (int p : near_) {
+        const std::uint8_t* t = m_.targets(p, group);
+        for (int i = 0; i < need; ++i)
+            if (after[t[i]] < before[t[i]]) return true;
+    }
+    return false;
 }
 
 int PlacementCosts::childOfTriple(int group, int from, int to)

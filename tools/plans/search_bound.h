@@ -45,6 +45,11 @@ public:
     // The bound of the child whose group `group` now holds `atoms`, after
     // one of them moved from cell `from` to cell `to`.
     int childBound(int group, const std::uint8_t* atoms, int from, int to);
+    // False when the child after the atom of `group` on `from` moved to `to`
+    // surely has a bound above `limit`: a bound falls only through a
+    // placement whose cost falls, which takes the moved atom coming closer
+    // to one of its targets there. Much cheaper than childBound.
+    bool mayBoundAtMost(int group, int from, int to, int limit);
 
 private:
     // Eight placements' costs side by side. A group's cost is at most
@@ -87,6 +92,10 @@ private:
     std::vector<Block> rest_;
     std::vector<int> restFrom_;
     const std::uint8_t* parent_ = nullptr;
+    // The placements that can give a child a bound at most nearLimit_,
+    // gathered when first asked for this state.
+    std::vector<int> near_;
+    int nearLimit_ = -1;
     std::vector<int> order_;            // placements with a total of at most bound + 1, ascending
     int bound_ = kNoWay;
     bool largeGroups_ = false;

@@ -122,7 +122,12 @@ public:
                     int h = -1;
                     if (deferChildren_) {
                         // Most children wait for a later f: they are told
-                        // apart by their bound before the table is asked.
+                        // apart by their bound before the table is asked,
+                        // and most of them by a quick test before that.
+                        if (!costs_.mayBoundAtMost(group, from, to, f - g1)) {
+                            later = std::min(later, f + 1);
+                            continue;
+                        }
                         h = costs_.childBound(group, childGroup, from, to);
                         if (h >= kNoWay) continue;  // no placement can be reached any more
                         if (g1 + h > f) {
