@@ -4,21 +4,26 @@
 # that shows a 650 x 503 window. Both run alternately on a private X server
 # with a window manager; the script prints the medians and their ratios.
 #
-#   bench/startup/measure_start.sh [--runs N] [--no-build] [BUILD_DIR]
+#   bench/startup/measure_start.sh [--runs N] [--no-build] [--text] [BUILD_DIR]
 #
 # BUILD_DIR defaults to build/release (configure it with `cmake --preset
 # release`); unless --no-build is given the three programs are built first.
+# With --text the empty program also runs with one line of text in the game's
+# typeface, and a third column shows it: the part of the game's start that
+# any window with text pays for setting up the fonts.
 # Exits 77 when Xvfb or openbox is missing.
 set -euo pipefail
 
 runs=7
 build=yes
+text=no
 build_dir=
 while [ $# -gt 0 ]; do
   case "$1" in
     --runs) runs="$2"; shift 2 ;;
     --no-build) build=no; shift ;;
-    -h|--help) sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --text) text=yes; shift ;;
+    -h|--help) sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) build_dir="$1"; shift ;;
   esac
 done
@@ -84,9 +89,9 @@ chmod 700 "$work/runtime"
 printf '[common]\ntongue=0\nlevel=1\nsound=1\nspeed=3\n' >"$work/config/TarvikGames/TarvikAtoms/V3.ini"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 
-measure() {  # name program
+measure() {  # name program [option]
   local line
-  if ! line="$("$probe" "$2" --screenshot "$work/$1.png" 2>>"$work/$1.log")"; then
+  if ! line="$("$probe" "$2" ${3:+"$3"} --screenshot "$work/$1.png" 2>>"$work/$1.log")"; then
     echo "measure_start: $1 did not show its window ($line); see below" >&2
     tail -5 "$work/$1.log" >&2
     exit 1
@@ -103,6 +108,9 @@ for i in $(seq "$runs"); do
     measure game "$game"
     measure empty "$empty"
   fi
+  if [ "$text" = yes ]; then
+    measure text "$empty" --text
+  fi
 done
 
 median() {  # file field
@@ -111,15 +119,22 @@ median() {  # file field
 }
 
 row() {  # label field divisor
-  local e g
+  local e g t=
   e="$(median "$work/empty.runs" "$2")"
   g="$(median "$work/game.runs" "$2")"
-  awk -v label="$1" -v e="$e" -v g="$g" -v d="$3" \
-    'BEGIN { printf "%-34s %9.1f %9.1f %7.2f\n", label, e / d, g / d, g / e }'
+  [ "$text" = yes ] && t="$(median "$work/text.runs" "$2")"
+  awk -v label="$1" -v e="$e" -v g="$g" -v t="$t" -v d="$3" \
+    'BEGIN { printf "%-34s %9.1f %9.1f %7.2f", label, e / d, g / d, g / e
+             if (t != "") printf " %9.1f", t / d
+             printf "\n" }'
 }
 
 echo "median of $runs runs each, alternately, on Xvfb $DISPLAY with openbox"
-printf '%-34s %9s %9s %7s\n' "" "empty" "game" "ratio"
+if [ "$text" = yes ]; then
+  printf '%-34s %9s %9s %7s %9s\n' "" "empty" "game" "ratio" "text"
+else
+  printf '%-34s %9s %9s %7s\n' "" "empty" "game" "ratio"
+fi
 row "exec to window visible (ms)" visible_ms 1
 row "exec to window mapped (ms)" mapped_ms 1
 row "peak RSS of a --screenshot run (MB)" peak_rss_kb 1024
