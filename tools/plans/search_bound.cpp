@@ -288,8 +288,11 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
             slot = static_cast<Cost>(std::min(sum, kTotalCap));
         }
     }
-    bound_ = kNoWay;
-    for (int p = 0; p < places; ++p) bound_ = std::min<int>(bound_, total(p));
+    // Lanes past the placements count as never reachable.
+    for (int p = places; p < blocks_ * kLanes; ++p) total_[static_cast<std::size_t>(p / kLanes)][p % kLanes] = static_cast<Cost>(kTotalCap);
+    Block least8 = Block{} + static_cast<Cost>(kNoWay);
+    for (int b = 0; b < blocks_; ++b) least8 = least(least8, total_[static_cast<std::size_t>(b)]);
+    bound_ = leastLane(least8);
     // A `known` below the true bound would have cut every placement.
     if (bound_ >= kNoWay && known < kNoWay && largeGroups_) return reset(state);
     if (bound_ >= kNoWay) return kNoWay;
