@@ -178,23 +178,6 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     order_.reserve(static_cast<std::size_t>(m.placementCount));
 }
 
-namespace {
-
-using Block = std::int16_t __attribute__((vector_size(16)));
-
-Block least(Block a, Block b) { return a < b ? a : b; }
-
-// The least of the eight lanes, by halving three times.
-int leastLane(Block v)
-{
-    v = least(v, __builtin_shuffle(v, Block{4, 5, 6, 7, 0, 1, 2, 3}));
-    v = least(v, __builtin_shuffle(v, Block{2, 3, 0, 1, 6, 7, 4, 5}));
-    v = least(v, __builtin_shuffle(v, Block{1, 0, 3, 2, 5, 4, 7, 6}));
-    return v[0];
-}
-
-}  // namespace
-
 void PlacementCosts::fillColumns(int group, int cell)
 {
     filled_[static_cast<std::size_t>(group * kCells + cell)] = 1;
@@ -204,8 +187,7 @@ void PlacementCosts::fillColumns(int group, int cell)
         Block* out = &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
         // Lanes past the last placement cost too much to be the least.
         for (int p = 0; p < blocks_ * kLanes; ++p)
-            out[p / kLanes][p % kLanes] =
-                static_cast<Cost>(p < m_.placementCount ? far(d[m_.targets(p, group)[r]]) : kNoWay);
+            setLane(out[p / kLanes], p % kLanes, static_cast<Cost>(p < m_.placementCount ? far(d[m_.targets(p, group)[r]]) : kNoWay));
     }
 }
 
@@ -213,7 +195,7 @@ void PlacementCosts::smallGroupCosts(int group, const std::uint8_t* atoms, Block
 {
     const int need = m_.groupNeed[static_cast<std::size_t>(group)];
     const int size = m_.groupSize[static_cast<std::size_t>(group)];
-    const Block cap = Block{} + static_cast<Cost>(kNoWay);
+    const Block cap = allLanes(static_cast<Cost>(kNoWay));
     if (need == 0) {
         std::fill(out, out + blocks_, Block{});
     } else if (need == 1) {
@@ -257,7 +239,7 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
         else
             smallGroupCosts(g, atoms, &cost_[static_cast<std::size_t>(g * blocks_)]);
         row_[static_cast<std::size_t>(g)] = row;
-        const Block cap = Block{} + static_cast<Cost>(kTotalCap);
+        const Block cap = allLanes(static_cast<Cost>(kTotalCap));
         for (int b = 0; b < blocks_; ++b) total_[static_cast<std::size_t>(b)] = least(total_[static_cast<std::size_t>(b)] + row[b], cap);
     }
     if (largeGroups_) {
@@ -266,8 +248,8 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
         // keep a partial total above it, and their large groups are skipped.
         const int cut = known >= kNoWay ? kNoWay : known + 1;
         for (int p = 0; p < places; ++p) {
-            Cost& slot = total_[static_cast<std::size_t>(p / kLanes)][p % kLanes];
-            int sum = slot;
+            Block& slot = total_[static_cast<std::size_t>(p / kLanes)];
+            int sum = lane(slot, p % kLanes);
             if (cut < kNoWay) {
                 // A quick bound over the large groups first rules out most
                 // placements far from the atoms.
@@ -275,22 +257,22 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
                 for (int g = 0; g < groups && quick <= cut; ++g)
                     if (!small(g)) quick += cheapGroupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
                 if (quick > cut) {
-                    slot = static_cast<Cost>(std::min(quick, kTotalCap));
+                    setLane(slot, p % kLanes, static_cast<Cost>(std::min(quick, kTotalCap)));
                     continue;
                 }
             }
             for (int g = 0; g < groups && sum <= cut; ++g) {
                 if (small(g)) continue;
                 const int c = groupCost(m_, p, g, state + m_.groupStart[static_cast<std::size_t>(g)]);
-                cost_[static_cast<std::size_t>(g * blocks_ + p / kLanes)][p % kLanes] = static_cast<Cost>(c);
+                setLane(cost_[static_cast<std::size_t>(g * blocks_ + p / kLanes)], p % kLanes, static_cast<Cost>(c));
                 sum += c;
             }
-            slot = static_cast<Cost>(std::min(sum, kTotalCap));
+            setLane(slot, p % kLanes, static_cast<Cost>(std::min(sum, kTotalCap)));
         }
     }
     // Lanes past the placements count as never reachable.
-    for (int p = places; p < blocks_ * kLanes; ++p) total_[static_cast<std::size_t>(p / kLanes)][p % kLanes] = static_cast<Cost>(kTotalCap);
-    Block least8 = Block{} + static_cast<Cost>(kNoWay);
+    for (int p = places; p < blocks_ * kLanes; ++p) setLane(total_[static_cast<std::size_t>(p / kLanes)], p % kLanes, static_cast<Cost>(kTotalCap));
+    Block least8 = allLanes(static_cast<Cost>(kNoWay));
     for (int b = 0; b < blocks_; ++b) least8 = least(least8, total_[static_cast<std::size_t>(b)]);
     bound_ = leastLane(least8);
     // A `known` below the true bound would have cut every placement.
@@ -315,7 +297,7 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
     const Block* total = total_.data();
     // Lanes past the placements hold at least kNoWay, as do placements
     // that cannot be reached, so the least lane answers as it stands.
-    Block best = Block{} + static_cast<Cost>(kNoWay);
+    Block best = allLanes(static_cast<Cost>(kNoWay));
     if (m_.groupNeed[static_cast<std::size_t>(group)] == 3) return childOfTriple(group, from, to);
     if (m_.groupSize[static_cast<std::size_t>(group)] == 1 && m_.groupNeed[static_cast<std::size_t>(group)] == 1) {
         // The common case, one atom of its kind: its column is its cost.
@@ -373,7 +355,7 @@ int PlacementCosts::childOfTriple(int group, int from, int to)
     const Block *c0 = column(group, 0, to), *c1 = column(group, 1, to), *c2 = column(group, 2, to);
     const Block* row = row_[static_cast<std::size_t>(group)];
     const Block* total = total_.data();
-    const Block cap = Block{} + static_cast<Cost>(kNoWay);
+    const Block cap = allLanes(static_cast<Cost>(kNoWay));
     Block best = cap;
     for (int b = 0; b < blocks_; ++b) {
         const Block moved = least(least(c0[b] + rest[b], c1[b] + rest[blocks_ + b]), least(c2[b] + rest[2 * blocks_ + b], cap));
@@ -410,7 +392,7 @@ int PlacementCosts::childOfLargeGroup(int group, const std::uint8_t* atoms, int 
             }
             if (!fell && sum >= best) continue;
         }
-        const int value = sum - cost_[static_cast<std::size_t>(group * blocks_ + p / kLanes)][p % kLanes] + groupCost(m_, p, group, atoms);
+        const int value = sum - lane(cost_[static_cast<std::size_t>(group * blocks_ + p / kLanes)], p % kLanes) + groupCost(m_, p, group, atoms);
         if (value < best) best = value;
     }
     return std::min(best, kNoWay);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "search_lanes.h"
 #include "search_model.h"
 
 namespace tarvik::plans {
@@ -56,9 +57,9 @@ private:
     // kNoWay and a total at most kTotalCap, which still reads as "cannot be
     // done" after one group's cost is taken out, and cannot overflow when
     // another is put in.
-    using Cost = std::int16_t;
-    using Block = Cost __attribute__((vector_size(16)));
-    static constexpr int kLanes = 8;
+    using Cost = LaneCost;
+    using Block = Lanes;
+    static constexpr int kLanes = kLaneCount;
     static constexpr int kTotalCap = 30000;
 
     bool small(int group) const { return firstRow_[static_cast<std::size_t>(group)] >= 0; }
@@ -74,7 +75,7 @@ private:
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
     int childOfTriple(int group, int from, int to);
     int childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const;
-    Cost total(int placement) const { return total_[static_cast<std::size_t>(placement / kLanes)][placement % kLanes]; }
+    Cost total(int placement) const { return lane(total_[static_cast<std::size_t>(placement / kLanes)], placement % kLanes); }
 
     const SearchModel& m_;
     int blocks_;                        // per row of placements
