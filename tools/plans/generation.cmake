@@ -11,6 +11,8 @@ if(NOT TARGET tarvik_plan_generation)
     ${CMAKE_CURRENT_LIST_DIR}/search_bound.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_distances.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_perimeter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/search_dense_index.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/solver_dense.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solver_bfs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/boards.cpp
     ${CMAKE_CURRENT_LIST_DIR}/generator.cpp

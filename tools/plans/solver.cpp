@@ -5,9 +5,11 @@
 
 #include "core/cell_codes.h"
 #include "search_bound.h"
+#include "search_dense_index.h"
 #include "search_model.h"
 #include "search_perimeter.h"
 #include "search_table.h"
+#include "solver_dense.h"
 
 namespace tarvik::plans {
 
@@ -22,6 +24,10 @@ constexpr int kMaxAtoms = 50;
 // Below this many atoms a state has few children, and taking it again for
 // its later ones costs more than storing them at once.
 constexpr int kDeferFromAtoms = 5;
+// Plans with at most this many states (a few atoms on a room of free
+// cells) are searched with flat arrays; their pages are only touched where
+// the search goes.
+constexpr std::size_t kDenseStates = std::size_t{1} << 24;
 
 // Node flags live in the move's spare high bits (a move is below 1024).
 constexpr std::uint16_t kMoveBits = 0x03ff;
@@ -312,10 +318,16 @@ SolveResult solvePuzzle(const Puzzle& puzzle, const SolveLimits& limits)
     // search from the goals that grows along with it (a quarter of the round).
     std::size_t round = std::max<std::size_t>(limits.plainStates, 1);
     {
-        ForwardSearch plain(model, nullptr);
         const bool more = model.exactAtoms && limits.maxStates > round;
-        SolveStatus status = plain.run(more ? round : limits.maxStates, deadline, result);
-        result.statesStored += plain.stored();
+        const DenseStateIndex dense(model, kDenseStates);
+        SolveStatus status = SolveStatus::Unknown;
+        if (dense.size() > 0) {
+            status = denseForwardSearch(model, dense, more ? round : limits.maxStates, deadline, result);
+        } else {
+            ForwardSearch plain(model, nullptr);
+            status = plain.run(more ? round : limits.maxStates, deadline, result);
+            result.statesStored += plain.stored();
+        }
         if (status != SolveStatus::Unknown || !more) return done(status);
     }
     GoalPerimeter perimeter(model);

@@ -1,0 +1,195 @@
+#include "solver_dense.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "search_bound.h"
+
+namespace tarvik::plans {
+
+namespace {
+
+constexpr int kMaxDepth = 250;
+constexpr int kHBuckets = 32;
+constexpr int kStep[4] = {-1, 1, -15, 15};
+
+// Flat arrays of one entry per state number. Zeroed by the allocator, which
+// hands out fresh pages without writing them: a solve that meets few states
+// touches few pages.
+template <typename T>
+struct ZeroedArray {
+    explicit ZeroedArray(std::size_t n) : data(static_cast<T*>(std::calloc(n == 0 ? 1 : n, sizeof(T)))) {}
+    struct Free {
+        void operator()(T* p) const { std::free(p); }
+    };
+    std::unique_ptr<T, Free> data;
+    T& operator[](std::size_t i) { return data.get()[i]; }
+};
+
+// The states of few atoms fit in 32 bits, one byte per atom; a queue entry
+// is the state, its g and its h.
+using Packed = std::uint64_t;
+Packed pack(const std::uint8_t* state, int n, int g, int h)
+{
+    Packed out = 0;
+    for (int i = 0; i < n; ++i) out |= static_cast<Packed>(state[i]) << (8 * i);
+    return out | static_cast<Packed>(g) << 32 | static_cast<Packed>(h) << 40;
+}
+void unpack(Packed entry, int n, std::uint8_t* state)
+{
+    for (int i = 0; i < n; ++i) state[i] = static_cast<std::uint8_t>(entry >> (8 * i));
+}
+
+class DenseSearch {
+public:
+    DenseSearch(const SearchModel& m, const DenseStateIndex& index)
+        : m_(m), index_(index), costs_(m), g_(index.size()), closed_((index.size() + 63) / 64)
+    {
+    }
+
+    SolveStatus run(std::size_t budget, std::chrono::steady_clock::time_point deadline, SolveResult& result)
+    {
+        const int n = m_.atomCount;
+        std::array<std::uint8_t, DenseStateIndex::kMaxAtoms> state{}, child{};
+        std::copy(m_.start.begin(), m_.start.end(), state.begin());
+        const int h0 = stateBound(m_, state.data());
+        if (h0 >= kNoWay) return SolveStatus::Unsolvable;
+        if (h0 == 0) return SolveStatus::Solved;
+        if (h0 > kMaxDepth) return SolveStatus::Unknown;
+        // g is kept plus one, so that zero means never seen.
+        g_[index_(state.data())] = 1;
+        std::size_t stored = 1;
+        push(pack(state.data(), n, 0, h0), h0, h0);
+
+        Occupancy occupied{};
+        Packed entry = 0;
+        int f = 0;
+        std::size_t taken = 0;
+        while (pop(entry, f)) {
+            const int g = static_cast<int>(entry >> 32 & 0xff), h = static_cast<int>(entry >> 40 & 0xff);
+            unpack(entry, n, state.data());
+            const std::uint32_t self = index_(state.data());
+            // Entries left behind when a state's g fell.
+            if (isClosed(self) || g_[self] != g + 1) continue;
+            closed_[self / 64] |= std::uint64_t{1} << (self % 64);
+            ++result.statesExpanded;
+            if (++taken % 256 == 0 && std::chrono::steady_clock::now() > deadline) return finish(SolveStatus::Unknown, stored, result);
+            m_.fillOccupied(state.data(), occupied);
+            costs_.reset(state.data(), h);
+            const int g1 = g + 1;
+            for (int slot = 0; slot < n; ++slot) {
+                const int from = state[static_cast<std::size_t>(slot)];
+                const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
+                const int groupBegin = m_.groupStart[static_cast<std::size_t>(group)];
+                for (int dir = 0; dir < 4; ++dir) {
+                    const int to = occupied.slideEnd(from, dir);
+                    if (to == from) continue;
+                    child = state;
+                    m_.moveAtom(child.data(), slot, to);
+                    const std::uint32_t number = index_(child.data());
+                    const int seen = g_[number];
+                    if (seen != 0 && seen <= g1 + 1) continue;  // as near, or closed
+                    const int hc = costs_.childBound(group, child.data() + groupBegin, from, to);
+                    if (hc >= kNoWay) continue;  // no placement can be reached any more
+                    if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
+                    if (seen == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
+                    g_[number] = static_cast<std::uint8_t>(g1 + 1);
+                    // Nothing in the open list is below f, and a goal's
+                    // parent has a bound of one, so the goal is at f.
+                    if (hc == 0) {
+                        result.moves = pathTo(child.data(), g1);
+                        return finish(SolveStatus::Solved, stored, result);
+                    }
+                    push(pack(child.data(), n, g1, hc), g1 + hc, hc);
+                }
+            }
+        }
+        return finish(SolveStatus::Unsolvable, stored, result);
+    }
+
+private:
+    static SolveStatus finish(SolveStatus status, std::size_t stored, SolveResult& result)
+    {
+        result.statesStored += stored;
+        return status;
+    }
+    bool isClosed(std::uint32_t number) { return (closed_[number / 64] >> (number % 64)) & 1; }
+
+    // Back from the goal: a closed state one move nearer the start, whose
+    // push leads here, lies on a shortest path (closed states' g is exact,
+    // and every stored g was set from a closed parent).
+    std::vector<SolveMove> pathTo(const std::uint8_t* goal, int depth)
+    {
+        const int n = m_.atomCount;
+        std::vector<SolveMove> moves;
+        std::array<std::uint8_t, DenseStateIndex::kMaxAtoms> state{}, parent{};
+        std::copy(goal, goal + n, state.begin());
+        Occupancy occupied{};
+        for (int g = depth; g > 0; --g) {
+            m_.fillOccupied(state.data(), occupied);
+            bool found = false;
+            for (int slot = 0; slot < n && !found; ++slot) {
+                const int at = state[static_cast<std::size_t>(slot)];
+                for (int dir = 0; dir < 4 && !found; ++dir) {
+                    // It stopped here moving towards `dir` only if the cell
+                    // beyond blocks; it came from a free cell behind it.
+                    if (occupied.slideEnd(at, dir) != at) continue;
+                    const int last = occupied.slideEnd(at, dir ^ 1);
+                    for (int from = at; from != last && !found;) {
+                        from -= kStep[dir];
+                        parent = state;
+                        m_.moveAtom(parent.data(), slot, from);
+                        const std::uint32_t number = index_(parent.data());
+                        if (isClosed(number) && g_[number] == g) {
+                            moves.push_back({from % 15, from / 15, dir});
+                            state = parent;
+                            found = true;
+                        }
+                    }
+                }
+            }
+            if (!found) return {};  // cannot happen: every stored g came from a closed parent
+        }
+        std::reverse(moves.begin(), moves.end());
+        return moves;
+    }
+
+    void push(Packed entry, int f, int h)
+    {
+        std::size_t b = static_cast<std::size_t>(f) * kHBuckets + static_cast<std::size_t>(std::min(h, kHBuckets - 1));
+        if (open_.size() <= b) open_.resize(b + 1);
+        open_[b].push_back(entry);
+        if (b < lowest_) lowest_ = b;
+    }
+    bool pop(Packed& entry, int& f)
+    {
+        while (lowest_ < open_.size() && open_[lowest_].empty()) ++lowest_;
+        if (lowest_ >= open_.size()) return false;
+        f = static_cast<int>(lowest_ / kHBuckets);
+        entry = open_[lowest_].back();
+        open_[lowest_].pop_back();
+        return true;
+    }
+
+    const SearchModel& m_;
+    const DenseStateIndex& index_;
+    PlacementCosts costs_;
+    ZeroedArray<std::uint8_t> g_;
+    ZeroedArray<std::uint64_t> closed_;
+    std::vector<std::vector<Packed>> open_;
+    std::size_t lowest_ = 0;
+};
+
+}  // namespace
+
+SolveStatus denseForwardSearch(const SearchModel& m, const DenseStateIndex& index, std::size_t budget,
+                               std::chrono::steady_clock::time_point deadline, SolveResult& result)
+{
+    DenseSearch search(m, index);
+    return search.run(budget, deadline, result);
+}
+
+}  // namespace tarvik::plans
