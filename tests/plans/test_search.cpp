@@ -2,7 +2,9 @@
 // each held against a slower, plainer account of the same thing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <initializer_list>
 #include <random>
 
 #include "core/board_play.h"
@@ -10,6 +12,7 @@
 #include "core/quiet_ports.h"
 #include "generator.h"
 #include "search_bound.h"
+#include "search_dense_index.h"
 #include "search_model.h"
 #include "search_perimeter.h"
 #include "search_table.h"
@@ -289,4 +292,70 @@ TEST(SearchStateTable, FindsEveryStateThroughGrowthAndCollidingHashes) {
     for (std::uint32_t i = 0; i < states.size(); i += 7) ASSERT_EQ(table.find(states[i].data(), hashes[i]), i);
     std::array<std::uint8_t, 5> absent{1, 2, 3, 4, 5};
     EXPECT_EQ(table.find(absent.data(), 42), StateTable::kMissing);
+}
+
+namespace {
+
+// The molecule's atoms on the first free cells of a walled room of w x h
+// cells, with obstacles on the given cells.
+Puzzle tinyRoom(const char* notation, int w, int h, std::initializer_list<int> obstacles) {
+    const MoleculeLayout layout = *layOutMolecule(*parseMolecule(notation));
+    Puzzle p;
+    p.board.fill(168);
+    for (int y = 0; y <= h + 1; ++y)
+        for (int x = 0; x <= w + 1; ++x) p.board[static_cast<std::size_t>(y * 15 + x)] = (x == 0 || y == 0 || x == w + 1 || y == h + 1) ? 130 : 0;
+    for (int c : obstacles) p.board[static_cast<std::size_t>(c)] = 60;
+    p.molWidth = layout.width;
+    p.molHeight = layout.height;
+    p.molecule = layout.atoms;
+    std::size_t cell = 0;
+    for (std::size_t i = 0; i < layout.atoms.size(); ++i) {
+        while (p.board[cell] != 0) ++cell;
+        p.board[cell] = static_cast<std::uint8_t>(i + 1);
+        p.kinds[i + 1] = layout.atoms[i].kind;
+    }
+    return p;
+}
+
+}  // namespace
+
+TEST(SearchDenseIndex, NumbersEveryStateOnceBelowItsSize) {
+    // Groups of one, two and three atoms of a kind, on rooms with obstacles.
+    const std::pair<const char*, int> cases[] = {{"C#N", 0}, {"O", 1}, {"OO", 2}, {"N", 3}, {"HH", 4}};
+    for (const auto& [notation, round] : cases) {
+        const Puzzle p = tinyRoom(notation, 4 + round % 2, 3, {2 * 15 + 2, 3 * 15 + 3 + round % 2});
+        const SearchModel m = buildSearchModel(p);
+        const DenseStateIndex index(m, 1 << 20);
+        std::vector<int> freeCells;
+        for (int c = 0; c < kCells; ++c)
+            if (!m.fixed[static_cast<std::size_t>(c)]) freeCells.push_back(c);
+        // Every way of putting each group's atoms on distinct free cells,
+        // sorted as states keep them (groups may share cells here: the
+        // numbering does not look across groups).
+        std::vector<std::size_t> hits(index.size(), 0);
+        std::vector<std::uint8_t> state(static_cast<std::size_t>(m.atomCount));
+        std::size_t states = 0;
+        auto fill = [&](auto&& self, int position, int lowest) -> void {
+            if (position == m.atomCount) {
+                const std::uint32_t number = index(state.data());
+                ASSERT_LT(number, index.size()) << notation;
+                ++hits[number];
+                ++states;
+                return;
+            }
+            const int group = m.groupOfSlot[static_cast<std::size_t>(position)];
+            const bool first = position == m.groupStart[static_cast<std::size_t>(group)];
+            for (int k = first ? 0 : lowest + 1; k < static_cast<int>(freeCells.size()); ++k) {
+                state[static_cast<std::size_t>(position)] = static_cast<std::uint8_t>(freeCells[static_cast<std::size_t>(k)]);
+                self(self, position + 1, k);
+            }
+        };
+        fill(fill, 0, 0);
+        EXPECT_EQ(states, index.size()) << notation;
+        EXPECT_EQ(std::count(hits.begin(), hits.end(), std::size_t{1}), static_cast<std::ptrdiff_t>(index.size())) << notation;
+    }
+    // Too many states for the limit, or too many atoms: no numbering.
+    EXPECT_EQ(DenseStateIndex(buildSearchModel(tinyRoom("C#N", 13, 13, {})), 100'000).size(), 0u);
+    EXPECT_GT(DenseStateIndex(buildSearchModel(tinyRoom("C#N", 13, 13, {})), 10'000'000).size(), 0u);
+    EXPECT_EQ(DenseStateIndex(buildSearchModel(tinyRoom("CO", 4, 4, {})), 1 << 30).size(), 0u);
 }
