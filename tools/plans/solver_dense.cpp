@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "search_bound.h"
@@ -21,7 +22,10 @@ constexpr int kStep[4] = {-1, 1, -15, 15};
 // touches few pages.
 template <typename T>
 struct ZeroedArray {
-    explicit ZeroedArray(std::size_t n) : data(static_cast<T*>(std::calloc(n == 0 ? 1 : n, sizeof(T)))) {}
+    explicit ZeroedArray(std::size_t n) : data(static_cast<T*>(std::calloc(n == 0 ? 1 : n, sizeof(T))))
+    {
+        if (!data) throw std::bad_alloc();
+    }
     struct Free {
         void operator()(T* p) const { std::free(p); }
     };
