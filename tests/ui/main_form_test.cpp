@@ -20,13 +20,13 @@ namespace {
 
 using testing::block;
 using testing::expectedAtomCell;
+using testing::kBlack;
+using testing::kCarbonRight;
+using testing::kHydrogenLeft;
 using testing::solid;
 using testing::TestWindow;
 using testing::WindowOptions;
 
-const AtomKind kCarbonRight = makeAtomKind(kCarbon, 1u << kSingleRight);
-const AtomKind kHydrogenLeft = makeAtomKind(kHydrogen, 1u << kSingleLeft);
-const QImage kBlack = solid(qRgb(0, 0, 0));
 
 TEST(MainWindowLayout, EveryControlAtItsPlaceAndSize)
 {

@@ -17,6 +17,11 @@
 
 namespace tarvik::testing {
 
+// Atoms and a cell colour the window tests place and look for.
+inline const AtomKind kCarbonRight = makeAtomKind(kCarbon, 1u << kSingleRight);
+inline const AtomKind kHydrogenLeft = makeAtomKind(kHydrogen, 1u << kSingleLeft);
+inline const QImage kBlack = solid(qRgb(0, 0, 0));
+
 // Everything the window reaches outside itself, recorded.
 struct Record {
     std::vector<std::string> waves;

@@ -15,12 +15,12 @@ namespace {
 
 using testing::block;
 using testing::expectedAtomCell;
+using testing::kBlack;
+using testing::kCarbonRight;
+using testing::kHydrogenLeft;
 using testing::solid;
 using testing::TestWindow;
 
-const AtomKind kCarbonRight = makeAtomKind(kCarbon, 1u << kSingleRight);
-const AtomKind kHydrogenLeft = makeAtomKind(kHydrogen, 1u << kSingleLeft);
-const QImage kBlack = solid(qRgb(0, 0, 0));
 
 // The backdrop's block that lies beneath a board cell in the window.
 QImage backdropBeneath(const TestWindow& w, int column, int row)
