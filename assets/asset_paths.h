@@ -15,8 +15,8 @@ inline constexpr const char* title = ":/images/title.png";                // 200
 inline constexpr const char* info = ":/images/info.png";                  // 100 × 75
 inline constexpr const char* logo = ":/images/logo.png";                  // 119 × 68
 
-// Pictures the main window needs before it appears are there once more as bare
-// pixels, under ":/raw" with the suffix ".pixels" for ".png" (for instance
+// Pictures the main window needs before it appears, and the splash, are there
+// once more as bare pixels, under ":/raw" with the suffix ".pixels" for ".png" (for instance
 // ":/raw/images/tilesheet.pixels"); readPicture (ui/picture_reader.h) uses them.
 
 // Sound cues by position: 1 pick-up, 2 put-down, 3 solved, 4 hint,

@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QPixmap>
 #include <QResource>
 
 #include "assets/asset_paths.h"
+#include "ui/dialog_parts.h"
 #include "ui/images.h"
 #include "ui/picture_reader.h"
 
@@ -60,7 +62,7 @@ TEST(PictureReader, BarePixelsAreThoseOfTheirPicturesAndAreUsedInPlace)
                 << qPrintable(png);
         }
     }
-    EXPECT_EQ(found, 5 + 13) << "the four sheets, the icon and the glyphs of the main window";
+    EXPECT_EQ(found, 6 + 13) << "the four sheets, the icon, the splash and the glyphs of the main window";
 
     // The window's sheets are drawn from the data where it lies.
     const Images images = Images::fromResources();
@@ -105,6 +107,25 @@ TEST(PictureReader, BarePixelsOfAnotherLayoutAreRefused)
     EXPECT_EQ(rawPixelsPath(QStringLiteral(":/glyphs/ok.png")), ":/raw/glyphs/ok.pixels");
     EXPECT_TRUE(rawPixelsPath(QStringLiteral("/tmp/picture.png")).isEmpty()) << "not a resource";
     EXPECT_TRUE(rawPixelsPath(QString::fromLatin1(assets::cue1)).isEmpty()) << "not a picture";
+}
+
+// The splash comes up right after the main window, so it is shown from its
+// bare pixels as they lie rather than decoded from PNG then. A picture that
+// exists only as a PNG still comes through whole.
+TEST(PictureReader, DialogPicturesShareTheirBarePixels)
+{
+    assets::ensureLoaded();
+    const QString title = QString::fromLatin1(assets::title);
+    const QPixmap splash = loadPicture(title);
+    ASSERT_FALSE(splash.isNull());
+    const QImage shown = splash.toImage();
+    EXPECT_EQ(shown.constBits(), QResource(rawPixelsPath(title)).data() + 16) << "the splash was copied";
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), QImage(title).convertToFormat(QImage::Format_ARGB32));
+
+    const QPixmap info = loadPicture(QString::fromLatin1(assets::info));
+    EXPECT_EQ(info.toImage().convertToFormat(QImage::Format_ARGB32),
+              QImage(QString::fromLatin1(assets::info)).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_TRUE(loadPicture(QStringLiteral(":/images/no-such-picture.png")).isNull());
 }
 
 TEST(PictureReader, MissingOrForeignFilesGiveANullPicture)
