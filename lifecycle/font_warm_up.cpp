@@ -2,10 +2,16 @@
 
 #include <QFontDatabase>
 
+#include "lifecycle/font_config_warm_up.h"
+
 namespace tarvik {
 
-FontWarmUp::FontWarmUp() : thread_(QThread::create([] { QFontDatabase::families(); }))
+FontWarmUp::FontWarmUp(const FontConfigWarmUp& config)
 {
+    // The list's first step would read the configuration again if it were
+    // still being read: the two readings do not wait for each other.
+    config.wait();
+    thread_.reset(QThread::create([] { QFontDatabase::families(); }));
     thread_->setObjectName(QStringLiteral("fonts"));
     thread_->start();
 }
