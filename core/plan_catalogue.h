@@ -15,20 +15,29 @@ inline constexpr const char* kLevelDataFileName = "vrel.dat";
 
 // The loaded plans 1..planCount(), read-only after loading. Every record is made safe
 // (makePlanRecordSafe) as it is loaded, but keeps its place, since plan numbers index
-// the progress file.
+// the progress file. The records are kept packed, at about a quarter of their size, and
+// each is unpacked when asked for.
 class PlanCatalogue {
 public:
     PlanCatalogue() = default;
     explicit PlanCatalogue(std::vector<PlanRecord> plans);
+    // Records as they lie in the level data file, whole ones only (a trailing piece is
+    // ignored); the same plans as their decoded records would give.
+    static PlanCatalogue fromFileRecords(std::span<const std::uint8_t> bytes);
 
-    int planCount() const { return static_cast<int>(plans_.size()); }
-    // n in 1..planCount().
-    const PlanRecord& plan(int n) const { return plans_.at(static_cast<std::size_t>(n - 1)); }
+    int planCount() const { return static_cast<int>(starts_.size()) - 1; }
+    // n in 1..planCount(); throws std::out_of_range otherwise.
+    PlanRecord plan(int n) const;
     // How many records needed mending on load.
     int mendedCount() const { return mended_; }
 
 private:
-    std::vector<PlanRecord> plans_;
+    void add(std::span<const std::uint8_t, kPlanRecordSize> record);
+    void finish();
+
+    std::vector<std::uint8_t> packed_;
+    // Where each record's packing starts in packed_, and one past the last.
+    std::vector<std::uint32_t> starts_{0};
     int mended_ = 0;
 };
 
