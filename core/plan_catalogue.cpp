@@ -21,6 +21,9 @@ PlanCatalogue::PlanCatalogue(std::vector<PlanRecord> plans)
 PlanCatalogue PlanCatalogue::fromFileRecords(std::span<const std::uint8_t> bytes)
 {
     PlanCatalogue catalogue;
+    // Room for what plans usually pack to; finish() gives back what is left over.
+    catalogue.packed_.reserve(bytes.size() / 3);
+    catalogue.starts_.reserve(bytes.size() / kPlanRecordSize + 1);
     for (std::size_t at = 0; at + kPlanRecordSize <= bytes.size(); at += kPlanRecordSize) {
         const auto record = bytes.subspan(at).first<kPlanRecordSize>();
         PlanRecord plan = decodePlanRecord(record);
