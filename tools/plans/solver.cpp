@@ -116,6 +116,12 @@ public:
                 for (int dir = 0; dir < 4; ++dir) {
                     const int to = occupied.slideEnd(from, dir);
                     if (to == from) continue;
+                    // Most children wait for a later f, and the quick test
+                    // tells most of them apart before the child is built.
+                    if (deferChildren_ && !costs_.mayBoundAtMost(group, from, to, f - g1)) {
+                        later = std::min(later, f + 1);
+                        continue;
+                    }
                     // A move reorders its own group only: the group the
                     // last child changed is put back first.
                     for (int i = dirtyBegin; i < dirtyEnd; ++i) child[static_cast<std::size_t>(i)] = state[static_cast<std::size_t>(i)];
@@ -127,13 +133,8 @@ public:
                     const std::uint8_t* childGroup = child.data() + groupBegin;
                     int h = -1;
                     if (deferChildren_) {
-                        // Most children wait for a later f: they are told
-                        // apart by their bound before the table is asked,
-                        // and most of them by a quick test before that.
-                        if (!costs_.mayBoundAtMost(group, from, to, f - g1)) {
-                            later = std::min(later, f + 1);
-                            continue;
-                        }
+                        // The others are told apart by their bound before
+                        // the table is asked.
                         h = costs_.childBound(group, childGroup, from, to);
                         if (h >= kNoWay) continue;  // no placement can be reached any more
                         if (g1 + h > f) {
