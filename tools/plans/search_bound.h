@@ -46,6 +46,13 @@ public:
     // The bound of the child whose group `group` now holds `atoms`, after
     // one of them moved from cell `from` to cell `to`.
     int childBound(int group, const std::uint8_t* atoms, int from, int to);
+    // Every group is small, so that boundOf() can be used.
+    bool allGroupsSmall() const { return !largeGroups_; }
+    // The bound of `state` from the columns alone, without reset(): for a
+    // few atoms this costs no more than a child's bound after a reset, and
+    // a search that meets most children again needs few bounds per state.
+    // Leaves the table of reset() as it is.
+    int boundOf(const std::uint8_t* state);
     // False when the child after the atom of `group` on `from` moved to `to`
     // surely has a bound above `limit`: a bound falls only through a
     // placement whose cost falls, which takes the moved atom coming closer
@@ -86,6 +93,7 @@ private:
     std::vector<const Block*> row_;     // each group's costs: in cost_, or a lone atom's column
     std::vector<Block> total_;
     std::vector<Block> scratch_;        // a child's group costs
+    std::vector<Block> direct_;         // the sums of boundOf(), apart from the parent's
     // For a group of three atoms the molecule all needs: when the atom on
     // cell restFrom_[g] moves, the least cost of the other two on the
     // targets left by each of the three ([g * 3 + target] * blocks_). Kept

@@ -50,7 +50,7 @@ void unpack(Packed entry, int n, std::uint8_t* state)
 class DenseSearch {
 public:
     DenseSearch(const SearchModel& m, const DenseStateIndex& index)
-        : m_(m), index_(index), costs_(m), g_(index.size()), closed_((index.size() + 63) / 64)
+        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), g_(index.size()), closed_((index.size() + 63) / 64)
     {
     }
 
@@ -82,7 +82,7 @@ public:
             ++result.statesExpanded;
             if (++taken % 256 == 0 && std::chrono::steady_clock::now() > deadline) return finish(SolveStatus::Unknown, stored, result);
             m_.fillOccupied(state.data(), occupied);
-            costs_.reset(state.data(), h);
+            if (!direct_) costs_.reset(state.data(), h);
             const int g1 = g + 1;
             for (int slot = 0; slot < n; ++slot) {
                 const int from = state[static_cast<std::size_t>(slot)];
@@ -96,7 +96,7 @@ public:
                     const std::uint32_t number = index_(child.data());
                     const int seen = g_[number];
                     if (seen != 0 && seen <= g1 + 1) continue;  // as near, or closed
-                    const int hc = costs_.childBound(group, child.data() + groupBegin, from, to);
+                    const int hc = direct_ ? costs_.boundOf(child.data()) : costs_.childBound(group, child.data() + groupBegin, from, to);
                     if (hc >= kNoWay) continue;  // no placement can be reached any more
                     if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
                     if (seen == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
@@ -165,6 +165,9 @@ private:
     {
         std::size_t b = static_cast<std::size_t>(f) * kHBuckets + static_cast<std::size_t>(std::min(h, kHBuckets - 1));
         if (open_.size() <= b) open_.resize(b + 1);
+        // Buckets fill by hundreds: growing each from one entry costs more
+        // than the entries themselves.
+        if (open_[b].capacity() == 0) open_[b].reserve(256);
         open_[b].push_back(entry);
         if (b < lowest_) lowest_ = b;
     }
@@ -181,6 +184,8 @@ private:
     const SearchModel& m_;
     const DenseStateIndex& index_;
     PlacementCosts costs_;
+    // Bounds straight from the columns, with no table per parent.
+    bool direct_;
     ZeroedArray<std::uint8_t> g_;
     ZeroedArray<std::uint64_t> closed_;
     std::vector<std::vector<Packed>> open_;
