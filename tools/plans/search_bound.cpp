@@ -172,6 +172,7 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     total_.resize(blocks);
     scratch_.resize(blocks);
     direct_.resize(blocks);
+    for (int g = 0; g < m.groups(); ++g) lone_.push_back(m.groupSize[static_cast<std::size_t>(g)] == 1 && m.groupNeed[static_cast<std::size_t>(g)] == 1);
     row_.resize(static_cast<std::size_t>(m.groups()));
     for (int g = 0; g < m.groups(); ++g) row_[static_cast<std::size_t>(g)] = &cost_[static_cast<std::size_t>(g) * blocks];
     rest_.resize(static_cast<std::size_t>(m.groups()) * 3 * blocks);
@@ -296,15 +297,17 @@ int PlacementCosts::boundOf(const std::uint8_t* state)
     const int groups = m_.groups();
     const Block cap = allLanes(static_cast<Cost>(kTotalCap));
     Block* sum = direct_.data();
-    std::fill(sum, sum + blocks_, Block{});
     for (int g = 0; g < groups; ++g) {
         const std::uint8_t* atoms = state + m_.groupStart[static_cast<std::size_t>(g)];
         const Block* row = scratch_.data();
-        if (m_.groupSize[static_cast<std::size_t>(g)] == 1 && m_.groupNeed[static_cast<std::size_t>(g)] == 1)
+        if (lone_[static_cast<std::size_t>(g)])
             row = column(g, 0, atoms[0]);
         else
             smallGroupCosts(g, atoms, scratch_.data());
-        for (int b = 0; b < blocks_; ++b) sum[b] = least(sum[b] + row[b], cap);
+        if (g == 0)
+            std::copy(row, row + blocks_, sum);
+        else
+            for (int b = 0; b < blocks_; ++b) sum[b] = least(sum[b] + row[b], cap);
     }
     // Lanes past the placements hold at least kNoWay: some group needs an
     // atom, and its columns are kNoWay there.

@@ -94,6 +94,7 @@ private:
     std::vector<Block> total_;
     std::vector<Block> scratch_;        // a child's group costs
     std::vector<Block> direct_;         // the sums of boundOf(), apart from the parent's
+    std::vector<bool> lone_;            // per group: one atom, which the molecule needs
     // For a group of three atoms the molecule all needs: when the atom on
     // cell restFrom_[g] moves, the least cost of the other two on the
     // targets left by each of the three ([g * 3 + target] * blocks_). Kept

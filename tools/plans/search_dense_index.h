@@ -30,9 +30,11 @@ public:
     std::uint32_t operator()(const std::uint8_t* state) const
     {
         std::uint32_t number = 0;
-        for (int i = 0; i < atoms_; ++i) number += part_[static_cast<std::size_t>(i * kCells + state[i])];
+        for (int i = 0; i < atoms_; ++i) number += part(i, state[i]);
         return number;
     }
+    // What an atom on `cell` at state position `position` adds to the number.
+    std::uint32_t part(int position, int cell) const { return part_[static_cast<std::size_t>(position * kCells + cell)]; }
 
 private:
     int atoms_ = 0;

@@ -88,14 +88,27 @@ public:
                 const int from = state[static_cast<std::size_t>(slot)];
                 const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
                 const int groupBegin = m_.groupStart[static_cast<std::size_t>(group)];
+                // A lone atom of its kind keeps its place in the state, so
+                // its children's numbers differ from this one's in its part.
+                const bool alone = m_.groupSize[static_cast<std::size_t>(group)] == 1;
+                const std::uint32_t others = self - index_.part(slot, from);
                 for (int dir = 0; dir < 4; ++dir) {
                     const int to = occupied.slideEnd(from, dir);
                     if (to == from) continue;
-                    child = state;
-                    m_.moveAtom(child.data(), slot, to);
-                    const std::uint32_t number = index_(child.data());
+                    std::uint32_t number = 0;
+                    if (alone) {
+                        number = others + index_.part(slot, to);
+                    } else {
+                        child = state;
+                        m_.moveAtom(child.data(), slot, to);
+                        number = index_(child.data());
+                    }
                     const int seen = g_[number];
                     if (seen != 0 && seen <= g1 + 1) continue;  // as near, or closed
+                    if (alone) {
+                        child = state;
+                        child[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(to);
+                    }
                     const int hc = direct_ ? costs_.boundOf(child.data()) : costs_.childBound(group, child.data() + groupBegin, from, to);
                     if (hc >= kNoWay) continue;  // no placement can be reached any more
                     if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
