@@ -22,6 +22,7 @@ constexpr int kStep[4] = {-1, 1, -15, 15};
 // touches few pages.
 template <typename T>
 struct ZeroedArray {
+    ZeroedArray() = default;
     explicit ZeroedArray(std::size_t n) : data(static_cast<T*>(std::calloc(n == 0 ? 1 : n, sizeof(T))))
     {
         if (!data) throw std::bad_alloc();
@@ -32,6 +33,37 @@ struct ZeroedArray {
     std::unique_ptr<T, Free> data;
     T& operator[](std::size_t i) { return data.get()[i]; }
 };
+
+// A thread's arrays, kept from one dense search to the next. The allocator
+// hands a freed block of this size out again and must then clear all of it,
+// which for small searches cost more than the search itself; so each search
+// wipes only the entries it set.
+struct DenseArrays {
+    std::size_t size = 0;
+    ZeroedArray<std::uint8_t> g;
+    ZeroedArray<std::uint64_t> closed;
+    std::vector<std::uint32_t> set;  // the numbers whose g was set
+
+    void makeRoom(std::size_t n)
+    {
+        if (n <= size) return;
+        g = {};
+        closed = {};
+        size = 0;
+        g = ZeroedArray<std::uint8_t>(n);
+        closed = ZeroedArray<std::uint64_t>((n + 63) / 64);
+        size = n;
+    }
+    void wipe()
+    {
+        for (std::uint32_t number : set) {
+            g[number] = 0;
+            closed[number / 64] = 0;  // its other bits are states in `set` too
+        }
+        set.clear();
+    }
+};
+thread_local DenseArrays threadArrays;
 
 // The states of few atoms fit in 32 bits, one byte per atom; a queue entry
 // is the state, its g and its h.
@@ -50,9 +82,13 @@ void unpack(Packed entry, int n, std::uint8_t* state)
 class DenseSearch {
 public:
     DenseSearch(const SearchModel& m, const DenseStateIndex& index)
-        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), g_(index.size()), closed_((index.size() + 63) / 64)
+        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), arrays_(threadArrays), g_(arrays_.g), closed_(arrays_.closed)
     {
+        arrays_.makeRoom(index.size());
     }
+    ~DenseSearch() { arrays_.wipe(); }
+    DenseSearch(const DenseSearch&) = delete;
+    DenseSearch& operator=(const DenseSearch&) = delete;
 
     SolveStatus run(std::size_t budget, std::chrono::steady_clock::time_point deadline, SolveResult& result)
     {
@@ -64,7 +100,7 @@ public:
         if (h0 == 0) return SolveStatus::Solved;
         if (h0 > kMaxDepth) return SolveStatus::Unknown;
         // g is kept plus one, so that zero means never seen.
-        g_[index_(state.data())] = 1;
+        setG(index_(state.data()), 1);
         std::size_t stored = 1;
         push(pack(state.data(), n, 0, h0), h0, h0);
 
@@ -113,7 +149,7 @@ public:
                     if (hc >= kNoWay) continue;  // no placement can be reached any more
                     if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
                     if (seen == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
-                    g_[number] = static_cast<std::uint8_t>(g1 + 1);
+                    setG(number, g1 + 1);
                     // Nothing in the open list is below f, and a goal's
                     // parent has a bound of one, so the goal is at f.
                     if (hc == 0) {
@@ -134,6 +170,11 @@ private:
         return status;
     }
     bool isClosed(std::uint32_t number) { return (closed_[number / 64] >> (number % 64)) & 1; }
+    void setG(std::uint32_t number, int g)
+    {
+        if (g_[number] == 0) arrays_.set.push_back(number);
+        g_[number] = static_cast<std::uint8_t>(g);
+    }
 
     // Back from the goal: a closed state one move nearer the start, whose
     // push leads here, lies on a shortest path (closed states' g is exact,
@@ -199,8 +240,9 @@ private:
     PlacementCosts costs_;
     // Bounds straight from the columns, with no table per parent.
     bool direct_;
-    ZeroedArray<std::uint8_t> g_;
-    ZeroedArray<std::uint64_t> closed_;
+    DenseArrays& arrays_;
+    ZeroedArray<std::uint8_t>& g_;
+    ZeroedArray<std::uint64_t>& closed_;
     std::vector<std::vector<Packed>> open_;
     std::size_t lowest_ = 0;
 };
