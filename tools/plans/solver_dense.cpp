@@ -34,15 +34,21 @@ struct ZeroedArray {
     T& operator[](std::size_t i) { return data.get()[i]; }
 };
 
-// A thread's arrays, kept from one dense search to the next. The allocator
-// hands a freed block of this size out again and must then clear all of it,
-// which for small searches cost more than the search itself; so each search
-// wipes only the entries it set.
+// The states of few atoms fit in 32 bits, one byte per atom; a queue entry
+// is the state, its g and its h.
+using Packed = std::uint64_t;
+
+// A thread's arrays and open list, kept from one dense search to the next.
+// The allocator hands a freed block of this size out again and must then
+// clear all of it, which for small searches cost more than the search
+// itself; so each search wipes only the entries it set. The open list's
+// buckets keep their room the same way.
 struct DenseArrays {
     std::size_t size = 0;
     ZeroedArray<std::uint8_t> g;
     ZeroedArray<std::uint64_t> closed;
     std::vector<std::uint32_t> set;  // the numbers whose g was set
+    std::vector<std::vector<Packed>> open;  // a bucket per f and h
 
     void makeRoom(std::size_t n)
     {
@@ -61,13 +67,11 @@ struct DenseArrays {
             closed[number / 64] = 0;  // its other bits are states in `set` too
         }
         set.clear();
+        for (std::vector<Packed>& bucket : open) bucket.clear();
     }
 };
 thread_local DenseArrays threadArrays;
 
-// The states of few atoms fit in 32 bits, one byte per atom; a queue entry
-// is the state, its g and its h.
-using Packed = std::uint64_t;
 Packed pack(const std::uint8_t* state, int n, int g, int h)
 {
     Packed out = 0;
@@ -82,7 +86,7 @@ void unpack(Packed entry, int n, std::uint8_t* state)
 class DenseSearch {
 public:
     DenseSearch(const SearchModel& m, const DenseStateIndex& index)
-        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), arrays_(threadArrays), g_(arrays_.g), closed_(arrays_.closed)
+        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), arrays_(threadArrays), g_(arrays_.g), closed_(arrays_.closed), open_(arrays_.open)
     {
         arrays_.makeRoom(index.size());
     }
@@ -219,9 +223,6 @@ private:
     {
         std::size_t b = static_cast<std::size_t>(f) * kHBuckets + static_cast<std::size_t>(std::min(h, kHBuckets - 1));
         if (open_.size() <= b) open_.resize(b + 1);
-        // Buckets fill by hundreds: growing each from one entry costs more
-        // than the entries themselves.
-        if (open_[b].capacity() == 0) open_[b].reserve(256);
         open_[b].push_back(entry);
         if (b < lowest_) lowest_ = b;
     }
@@ -243,7 +244,7 @@ private:
     DenseArrays& arrays_;
     ZeroedArray<std::uint8_t>& g_;
     ZeroedArray<std::uint64_t>& closed_;
-    std::vector<std::vector<Packed>> open_;
+    std::vector<std::vector<Packed>>& open_;
     std::size_t lowest_ = 0;
 };
 
