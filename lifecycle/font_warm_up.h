@@ -6,8 +6,6 @@
 
 namespace tarvik {
 
-class FontConfigWarmUp;
-
 // Reads the system's font list on a thread of its own while the main window is
 // being built. The first text the window measures would otherwise wait for it:
 // parsing the font configuration and listing every installed font takes about
@@ -17,9 +15,7 @@ class FontConfigWarmUp;
 class FontWarmUp {
 public:
     // Needs the application object: the font list belongs to its platform.
-    // Waits until the configuration has been read: the list's own start would
-    // otherwise parse it a second time alongside.
-    explicit FontWarmUp(const FontConfigWarmUp& config);
+    FontWarmUp();
     // Waits for the thread; the application must outlive it.
     ~FontWarmUp();
 

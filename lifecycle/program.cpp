@@ -11,7 +11,6 @@
 #include "help/game_help_hooks.h"
 #include "help/help_integration.h"
 #include "lifecycle/command_line.h"
-#include "lifecycle/font_config_warm_up.h"
 #include "lifecycle/font_warm_up.h"
 #include "lifecycle/session/game_session.h"
 #include "lifecycle/settings_store.h"
@@ -44,13 +43,11 @@ int main(int argc, char** argv)
     // besides, so sharing one heap costs no measurable time.
     mallopt(M_ARENA_MAX, 1);
 #endif
-    // Read while the application connects to the display.
-    const tarvik::FontConfigWarmUp fontConfig;
     tarvik::keepExactPixels();
     QApplication app(argc, argv);
     // The font list is read alongside the window's making; nothing waits for
     // it until the first text is measured.
-    tarvik::FontWarmUp fonts(fontConfig);
+    tarvik::FontWarmUp fonts;
     // The help control, the help environment and the debug log, before any window.
     tarvik::HelpIntegrationScope helpIntegration;
 

@@ -11,7 +11,7 @@ packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
-  libgl-dev libfontconfig-dev fonts-dejavu-core fp-utils libchm-dev
+  libgl-dev fonts-dejavu-core fp-utils libchm-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # the sound test plays through its own sound server and records what it hears
