@@ -99,6 +99,9 @@ measure() {  # name program [option]
   echo "$line" >>"$work/$1.runs"
 }
 
+# Another job on the machine shifts both programs' times, and not by the same
+# share; the load averages before and after say whether one was running.
+load_before="$(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || true)"
 for i in $(seq "$runs"); do
   # Alternately first, so that neither always runs on a machine warmed by the other.
   if [ $((i % 2)) -eq 1 ]; then
@@ -130,6 +133,9 @@ row() {  # label field divisor
 }
 
 echo "median of $runs runs each, alternately, on Xvfb $DISPLAY with openbox"
+if [ -n "$load_before" ]; then
+  echo "load average before: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
+fi
 if [ "$text" = yes ]; then
   printf '%-34s %9s %9s %7s %9s\n' "" "empty" "game" "ratio" "text"
 else
