@@ -7,6 +7,7 @@
 #include "search_bound.h"
 #include "search_dense_index.h"
 #include "search_model.h"
+#include "search_open_list.h"
 #include "search_perimeter.h"
 #include "search_table.h"
 #include "solver_dense.h"
@@ -80,14 +81,14 @@ public:
         }
         if (h0 == 0) return SolveStatus::Solved;
         h0 = std::min(h0, kMaxDepth);
-        push(add(m_.start.data(), startHash, {StateTable::kMissing, 0, 0, static_cast<std::uint8_t>(h0)}), h0, h0);
+        open_.push(add(m_.start.data(), startHash, {StateTable::kMissing, 0, 0, static_cast<std::uint8_t>(h0)}), h0, h0);
 
         std::array<std::uint8_t, kMaxAtoms> state{}, child{};
         Occupancy occupied{};
         std::uint32_t index = 0;
         int f = 0;
         std::size_t taken = 0;  // for the clock
-        while (pop(index, f)) {
+        while (open_.pop(index, f)) {
             Node node = nodes_[index];
             // Entries left behind when a state's g fell or its h rose.
             if ((node.move & kDone) || node.g + node.h != f) continue;
@@ -150,7 +151,7 @@ public:
                             other.g = static_cast<std::uint8_t>(g1);
                             other.parent = index;
                             other.move = static_cast<std::uint16_t>((other.move & ~kMoveBits) | move);
-                            push(found, g1 + other.h, other.h);
+                            open_.push(found, g1 + other.h, other.h);
                         }
                         continue;
                     }
@@ -183,12 +184,12 @@ public:
                         result.moves = finish(added);
                         return SolveStatus::Solved;
                     }
-                    push(added, g1 + h, h);
+                    open_.push(added, g1 + h, h);
                 }
             }
             if (later < kNoWay) {
                 nodes_[index].h = static_cast<std::uint8_t>(later - node.g);
-                push(index, later, later - node.g);
+                open_.push(index, later, later - node.g);
             } else {
                 nodes_[index].move |= kDone;
             }
@@ -203,22 +204,6 @@ private:
     {
         nodes_.push_back(node);
         return table_.add(s, hash);
-    }
-    void push(std::uint32_t index, int f, int h)
-    {
-        std::size_t b = static_cast<std::size_t>(f) * kHBuckets + static_cast<std::size_t>(std::min(h, kHBuckets - 1));
-        if (open_.size() <= b) open_.resize(b + 1);
-        open_[b].push_back(index);
-        if (b < lowest_) lowest_ = b;
-    }
-    bool pop(std::uint32_t& index, int& f)
-    {
-        while (lowest_ < open_.size() && open_[lowest_].empty()) ++lowest_;
-        if (lowest_ >= open_.size()) return false;
-        f = static_cast<int>(lowest_ / kHBuckets);
-        index = open_[lowest_].back();
-        open_[lowest_].pop_back();
-        return true;
     }
     std::vector<SolveMove> finish(std::uint32_t index) const
     {
@@ -236,14 +221,13 @@ private:
         return moves;
     }
 
-    static constexpr int kHBuckets = 32;
     const SearchModel& m_;
     const GoalPerimeter* perimeter_;
     StateTable table_;
     PlacementCosts costs_;
     std::vector<Node> nodes_;
-    std::vector<std::vector<std::uint32_t>> open_;
-    std::size_t lowest_ = 0;
+    std::vector<std::vector<std::uint32_t>> buckets_;
+    OpenList<std::uint32_t> open_{buckets_};
     bool deferChildren_;
 };
 

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "search_bound.h"
+#include "search_open_list.h"
 
 namespace tarvik::plans {
 
 namespace {
 
 constexpr int kMaxDepth = 250;
-constexpr int kHBuckets = 32;
 constexpr int kStep[4] = {-1, 1, -15, 15};
 
 // Flat arrays of one entry per state number. Zeroed by the allocator, which
@@ -106,13 +106,13 @@ public:
         // g is kept plus one, so that zero means never seen.
         setG(index_(state.data()), 1);
         std::size_t stored = 1;
-        push(pack(state.data(), n, 0, h0), h0, h0);
+        open_.push(pack(state.data(), n, 0, h0), h0, h0);
 
         Occupancy occupied{};
         Packed entry = 0;
         int f = 0;
         std::size_t taken = 0;
-        while (pop(entry, f)) {
+        while (open_.pop(entry, f)) {
             const int g = static_cast<int>(entry >> 32 & 0xff), h = static_cast<int>(entry >> 40 & 0xff);
             unpack(entry, n, state.data());
             const std::uint32_t self = index_(state.data());
@@ -160,7 +160,7 @@ public:
                         result.moves = pathTo(child.data(), g1);
                         return finish(SolveStatus::Solved, stored, result);
                     }
-                    push(pack(child.data(), n, g1, hc), g1 + hc, hc);
+                    open_.push(pack(child.data(), n, g1, hc), g1 + hc, hc);
                 }
             }
         }
@@ -219,23 +219,6 @@ private:
         return moves;
     }
 
-    void push(Packed entry, int f, int h)
-    {
-        std::size_t b = static_cast<std::size_t>(f) * kHBuckets + static_cast<std::size_t>(std::min(h, kHBuckets - 1));
-        if (open_.size() <= b) open_.resize(b + 1);
-        open_[b].push_back(entry);
-        if (b < lowest_) lowest_ = b;
-    }
-    bool pop(Packed& entry, int& f)
-    {
-        while (lowest_ < open_.size() && open_[lowest_].empty()) ++lowest_;
-        if (lowest_ >= open_.size()) return false;
-        f = static_cast<int>(lowest_ / kHBuckets);
-        entry = open_[lowest_].back();
-        open_[lowest_].pop_back();
-        return true;
-    }
-
     const SearchModel& m_;
     const DenseStateIndex& index_;
     PlacementCosts costs_;
@@ -244,8 +227,7 @@ private:
     DenseArrays& arrays_;
     ZeroedArray<std::uint8_t>& g_;
     ZeroedArray<std::uint64_t>& closed_;
-    std::vector<std::vector<Packed>>& open_;
-    std::size_t lowest_ = 0;
+    OpenList<Packed> open_;
 };
 
 }  // namespace
