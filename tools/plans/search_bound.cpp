@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstring>
 
 namespace tarvik::plans {
 
@@ -175,6 +176,17 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     for (int g = 0; g < m.groups(); ++g) lone_.push_back(m.groupSize[static_cast<std::size_t>(g)] == 1 && m.groupNeed[static_cast<std::size_t>(g)] == 1);
     row_.resize(static_cast<std::size_t>(m.groups()));
     for (int g = 0; g < m.groups(); ++g) row_[static_cast<std::size_t>(g)] = &cost_[static_cast<std::size_t>(g) * blocks];
+    // Each target row's cell per placement, for filling columns.
+    const std::size_t places = static_cast<std::size_t>(m.placementCount);
+    rowTargets_.resize(static_cast<std::size_t>(rows) * places);
+    laneScratch_.resize(blocks * kLanes);
+    for (int g = 0; g < m.groups(); ++g) {
+        if (!small(g)) continue;
+        for (int r = 0; r < m.groupNeed[static_cast<std::size_t>(g)]; ++r)
+            for (int p = 0; p < m.placementCount; ++p)
+                rowTargets_[static_cast<std::size_t>(firstRow_[static_cast<std::size_t>(g)] + r) * places + static_cast<std::size_t>(p)] = m.targets(p, g)[r];
+    }
+    allLone_ = m.groups() <= kMaxLoneGroups && std::all_of(lone_.begin(), lone_.end(), [](bool lone) { return lone; });
     rest_.resize(static_cast<std::size_t>(m.groups()) * 3 * blocks);
     restFrom_.assign(static_cast<std::size_t>(m.groups()), -1);
     order_.reserve(static_cast<std::size_t>(m.placementCount));
@@ -185,11 +197,17 @@ void PlacementCosts::fillColumns(int group, int cell)
     filled_[static_cast<std::size_t>(group * kCells + cell)] = 1;
     const int first = firstRow_[static_cast<std::size_t>(group)];
     const std::uint8_t* d = m_.distanceFrom(cell);
+    const std::size_t lanes = static_cast<std::size_t>(blocks_ * kLanes), places = static_cast<std::size_t>(m_.placementCount);
     for (int r = 0; r < m_.groupNeed[static_cast<std::size_t>(group)]; ++r) {
-        Block* out = &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
+        const std::uint8_t* targets = &rowTargets_[static_cast<std::size_t>(first + r) * places];
+        Cost* costs = laneScratch_.data();
+        for (std::size_t p = 0; p < places; ++p) costs[p] = static_cast<Cost>(far(d[targets[p]]));
         // Lanes past the last placement cost too much to be the least.
-        for (int p = 0; p < blocks_ * kLanes; ++p)
-            setLane(out[p / kLanes], p % kLanes, static_cast<Cost>(p < m_.placementCount ? far(d[m_.targets(p, group)[r]]) : kNoWay));
+        std::fill(costs + places, costs + lanes, static_cast<Cost>(kNoWay));
+        // Both forms of a lane block are trivially copyable rows of costs.
+        Block* out = &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
+        static_assert(sizeof(Block) == kLanes * sizeof(Cost));
+        std::memcpy(static_cast<void*>(out), costs, lanes * sizeof(Cost));
     }
 }
 
@@ -292,9 +310,35 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     return bound_;
 }
 
+template <int kGroups>
+int PlacementCosts::leastColumnSum(const std::uint8_t* state)
+{
+    // kGroups is 0 when the count is left to run time.
+    const int groups = kGroups > 0 ? kGroups : m_.groups();
+    const Block* c[kMaxLoneGroups];
+    for (int g = 0; g < groups; ++g) c[g] = column(g, 0, state[g]);
+    Block best = allLanes(static_cast<Cost>(kNoWay));
+    for (int b = 0; b < blocks_; ++b) {
+        Block sum = c[0][b];
+        for (int g = 1; g < groups; ++g) sum = sum + c[g][b];
+        best = least(best, sum);
+    }
+    return std::min(leastLane(best), kNoWay);
+}
+
 int PlacementCosts::boundOf(const std::uint8_t* state)
 {
     const int groups = m_.groups();
+    if (allLone_) {
+        // One atom per group, each state position its own group: the bound
+        // is the least column sum, which stays far below the lanes' limit.
+        switch (groups) {
+        case 2: return leastColumnSum<2>(state);
+        case 3: return leastColumnSum<3>(state);
+        case 4: return leastColumnSum<4>(state);
+        default: return leastColumnSum<0>(state);
+        }
+    }
     const Block cap = allLanes(static_cast<Cost>(kTotalCap));
     Block* sum = direct_.data();
     for (int g = 0; g < groups; ++g) {
@@ -337,13 +381,11 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
     return leastLane(best);
 }
 
-bool PlacementCosts::mayBoundAtMost(int group, int from, int to, int limit)
+bool PlacementCosts::mayFallTo(int group, int from, int to, int limit)
 {
-    // Some placement is there already without any fall.
-    if (bound_ <= limit) return true;
-    // Otherwise the child needs a placement of total limit + 1 (a total
-    // falls by one at most, and totals are exact or below the truth) whose
-    // cost for this group falls.
+    // The child needs a placement of total limit + 1 (a total falls by one
+    // at most, and totals are exact or below the truth) whose cost for this
+    // group falls.
     if (limit != nearLimit_) {
         nearLimit_ = limit;
         near_.clear();

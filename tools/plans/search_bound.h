@@ -57,7 +57,11 @@ public:
     // surely has a bound above `limit`: a bound falls only through a
     // placement whose cost falls, which takes the moved atom coming closer
     // to one of its targets there. Much cheaper than childBound.
-    bool mayBoundAtMost(int group, int from, int to, int limit);
+    bool mayBoundAtMost(int group, int from, int to, int limit)
+    {
+        // Some placement is there already without any fall.
+        return bound_ <= limit || mayFallTo(group, from, to, limit);
+    }
 
 private:
     // Eight placements' costs side by side. A group's cost is at most
@@ -79,6 +83,9 @@ private:
                          static_cast<std::size_t>(blocks_)];
     }
     void fillColumns(int group, int cell);
+    bool mayFallTo(int group, int from, int to, int limit);
+    template <int kGroups>
+    int leastColumnSum(const std::uint8_t* state);
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
     int childOfTriple(int group, int from, int to);
     int childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const;
@@ -95,6 +102,10 @@ private:
     std::vector<Block> scratch_;        // a child's group costs
     std::vector<Block> direct_;         // the sums of boundOf(), apart from the parent's
     std::vector<bool> lone_;            // per group: one atom, which the molecule needs
+    static constexpr int kMaxLoneGroups = 8;
+    bool allLone_ = false;              // every group lone, and few of them
+    std::vector<std::uint8_t> rowTargets_;  // [row * placements + placement]: the target cell
+    std::vector<Cost> laneScratch_;
     // For a group of three atoms the molecule all needs: when the atom on
     // cell restFrom_[g] moves, the least cost of the other two on the
     // targets left by each of the three ([g * 3 + target] * blocks_). Kept
