@@ -83,10 +83,54 @@ void unpack(Packed entry, int n, std::uint8_t* state)
     for (int i = 0; i < n; ++i) state[i] = static_cast<std::uint8_t>(entry >> (8 * i));
 }
 
+// Where an atom stops on a board of few atoms: the wall stop in each
+// direction, looked up, brought nearer by any other atom on that line.
+// With at most three other atoms this is cheaper than marking every atom in
+// bit lines for each state.
+class SlideStops {
+public:
+    explicit SlideStops(const SearchModel& m)
+    {
+        for (int c = 0; c < kCells; ++c) {
+            column_[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c % 15);
+            row_[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(c / 15);
+            for (int dir = 0; dir < 4; ++dir) wall_[static_cast<std::size_t>(c)][static_cast<std::size_t>(dir)] = static_cast<std::uint8_t>(m.fixedLines.slideEnd(c, dir));
+        }
+    }
+    // The stops of the atom at position `slot` of `state` (n atoms), by
+    // direction: its own cell where it cannot move that way.
+    void of(const std::uint8_t* state, int n, int slot, std::array<int, 4>& ends) const
+    {
+        const int from = state[slot];
+        const auto& wall = wall_[static_cast<std::size_t>(from)];
+        ends = {wall[0], wall[1], wall[2], wall[3]};
+        const int x = column_[static_cast<std::size_t>(from)], y = row_[static_cast<std::size_t>(from)];
+        for (int o = 0; o < n; ++o) {
+            const int c = state[o];
+            if (o == slot) continue;
+            if (row_[static_cast<std::size_t>(c)] == y) {
+                if (c < from)
+                    ends[Left] = std::max(ends[Left], c + 1);
+                else
+                    ends[Right] = std::min(ends[Right], c - 1);
+            } else if (column_[static_cast<std::size_t>(c)] == x) {
+                if (c < from)
+                    ends[Up] = std::max(ends[Up], c + 15);
+                else
+                    ends[Down] = std::min(ends[Down], c - 15);
+            }
+        }
+    }
+
+private:
+    std::array<std::array<std::uint8_t, 4>, kCells> wall_{};
+    std::array<std::uint8_t, kCells> column_{}, row_{};
+};
+
 class DenseSearch {
 public:
     DenseSearch(const SearchModel& m, const DenseStateIndex& index)
-        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), arrays_(threadArrays), g_(arrays_.g), closed_(arrays_.closed), open_(arrays_.open)
+        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), stops_(m), arrays_(threadArrays), g_(arrays_.g), closed_(arrays_.closed), open_(arrays_.open)
     {
         arrays_.makeRoom(index.size());
     }
@@ -96,7 +140,21 @@ public:
 
     SolveStatus run(std::size_t budget, std::chrono::steady_clock::time_point deadline, SolveResult& result)
     {
-        const int n = m_.atomCount;
+        // The count of atoms fixed at compile time unrolls the loops over
+        // them; the index numbers states of one to four atoms.
+        switch (m_.atomCount) {
+        case 1: return search<1>(budget, deadline, result);
+        case 2: return search<2>(budget, deadline, result);
+        case 3: return search<3>(budget, deadline, result);
+        default: return search<4>(budget, deadline, result);
+        }
+    }
+
+private:
+    template <int n>
+    SolveStatus search(std::size_t budget, std::chrono::steady_clock::time_point deadline, SolveResult& result)
+    {
+        static_assert(n <= DenseStateIndex::kMaxAtoms);
         std::array<std::uint8_t, DenseStateIndex::kMaxAtoms> state{}, child{};
         std::copy(m_.start.begin(), m_.start.end(), state.begin());
         const int h0 = stateBound(m_, state.data());
@@ -108,7 +166,18 @@ public:
         std::size_t stored = 1;
         open_.push(pack(state.data(), n, 0, h0), h0, h0);
 
-        Occupancy occupied{};
+        std::array<int, 4> ends{};
+        // Each position's group; a lone atom of its kind keeps its place in
+        // the state, so its children's numbers differ from this one's in
+        // its part alone.
+        std::array<int, n> slotGroup{}, slotGroupBegin{};
+        std::array<bool, n> slotAlone{};
+        for (int slot = 0; slot < n; ++slot) {
+            const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
+            slotGroup[static_cast<std::size_t>(slot)] = group;
+            slotGroupBegin[static_cast<std::size_t>(slot)] = m_.groupStart[static_cast<std::size_t>(group)];
+            slotAlone[static_cast<std::size_t>(slot)] = m_.groupSize[static_cast<std::size_t>(group)] == 1;
+        }
         Packed entry = 0;
         int f = 0;
         std::size_t taken = 0;
@@ -121,19 +190,17 @@ public:
             closed_[self / 64] |= std::uint64_t{1} << (self % 64);
             ++result.statesExpanded;
             if (++taken % 256 == 0 && std::chrono::steady_clock::now() > deadline) return finish(SolveStatus::Unknown, stored, result);
-            m_.fillOccupied(state.data(), occupied);
             if (!direct_) costs_.reset(state.data(), h);
             const int g1 = g + 1;
             for (int slot = 0; slot < n; ++slot) {
                 const int from = state[static_cast<std::size_t>(slot)];
-                const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
-                const int groupBegin = m_.groupStart[static_cast<std::size_t>(group)];
-                // A lone atom of its kind keeps its place in the state, so
-                // its children's numbers differ from this one's in its part.
-                const bool alone = m_.groupSize[static_cast<std::size_t>(group)] == 1;
+                const int group = slotGroup[static_cast<std::size_t>(slot)];
+                const int groupBegin = slotGroupBegin[static_cast<std::size_t>(slot)];
+                const bool alone = slotAlone[static_cast<std::size_t>(slot)];
                 const std::uint32_t others = self - index_.part(slot, from);
+                stops_.of(state.data(), n, slot, ends);
                 for (int dir = 0; dir < 4; ++dir) {
-                    const int to = occupied.slideEnd(from, dir);
+                    const int to = ends[static_cast<std::size_t>(dir)];
                     if (to == from) continue;
                     std::uint32_t number = 0;
                     if (alone) {
@@ -153,7 +220,8 @@ public:
                     if (hc >= kNoWay) continue;  // no placement can be reached any more
                     if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
                     if (seen == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
-                    setG(number, g1 + 1);
+                    if (seen == 0) arrays_.set.push_back(number);
+                    g_[number] = static_cast<std::uint8_t>(g1 + 1);
                     // Nothing in the open list is below f, and a goal's
                     // parent has a bound of one, so the goal is at f.
                     if (hc == 0) {
@@ -167,7 +235,6 @@ public:
         return finish(SolveStatus::Unsolvable, stored, result);
     }
 
-private:
     static SolveStatus finish(SolveStatus status, std::size_t stored, SolveResult& result)
     {
         result.statesStored += stored;
@@ -224,6 +291,7 @@ private:
     PlacementCosts costs_;
     // Bounds straight from the columns, with no table per parent.
     bool direct_;
+    SlideStops stops_;
     DenseArrays& arrays_;
     ZeroedArray<std::uint8_t>& g_;
     ZeroedArray<std::uint64_t>& closed_;
