@@ -381,25 +381,12 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
     return leastLane(best);
 }
 
-bool PlacementCosts::mayFallTo(int group, int from, int to, int limit)
+void PlacementCosts::gatherNear(int limit)
 {
-    // The child needs a placement of total limit + 1 (a total falls by one
-    // at most, and totals are exact or below the truth) whose cost for this
-    // group falls.
-    if (limit != nearLimit_) {
-        nearLimit_ = limit;
-        near_.clear();
-        for (int p = 0; p < m_.placementCount; ++p)
-            if (total(p) <= limit + 1) near_.push_back(p);
-    }
-    const std::uint8_t *before = m_.distanceFrom(from), *after = m_.distanceFrom(to);
-    const int need = m_.groupNeed[static_cast<std::size_t>(group)];
-    for (int p : near_) {
-        const std::uint8_t* t = m_.targets(p, group);
-        for (int i = 0; i < need; ++i)
-            if (after[t[i]] < before[t[i]]) return true;
-    }
-    return false;
+    nearLimit_ = limit;
+    near_.clear();
+    for (int p = 0; p < m_.placementCount; ++p)
+        if (total(p) <= limit + 1) near_.push_back(p);
 }
 
 int PlacementCosts::childOfTriple(int group, int from, int to)

@@ -60,7 +60,20 @@ public:
     bool mayBoundAtMost(int group, int from, int to, int limit)
     {
         // Some placement is there already without any fall.
-        return bound_ <= limit || mayFallTo(group, from, to, limit);
+        if (bound_ <= limit) return true;
+        // Otherwise the child needs a placement of total limit + 1 (a
+        // total falls by one at most, and totals are exact or below the
+        // truth) whose cost for this group falls. Such placements are few,
+        // and this test runs for most moves, so it is written out here.
+        if (limit != nearLimit_) gatherNear(limit);
+        const std::uint8_t *before = m_.distanceFrom(from), *after = m_.distanceFrom(to);
+        const int need = m_.groupNeed[static_cast<std::size_t>(group)];
+        for (int p : near_) {
+            const std::uint8_t* t = m_.targets(p, group);
+            for (int i = 0; i < need; ++i)
+                if (after[t[i]] < before[t[i]]) return true;
+        }
+        return false;
     }
 
 private:
@@ -83,7 +96,7 @@ private:
                          static_cast<std::size_t>(blocks_)];
     }
     void fillColumns(int group, int cell);
-    bool mayFallTo(int group, int from, int to, int limit);
+    void gatherNear(int limit);
     template <int kGroups>
     int leastColumnSum(const std::uint8_t* state);
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
