@@ -186,6 +186,8 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
             for (int p = 0; p < m.placementCount; ++p)
                 rowTargets_[static_cast<std::size_t>(firstRow_[static_cast<std::size_t>(g)] + r) * places + static_cast<std::size_t>(p)] = m.targets(p, g)[r];
     }
+    // No atom stands on a fixed cell, so no group's costs count as kept yet.
+    costAtoms_.assign(static_cast<std::size_t>(m.atomCount), static_cast<std::uint8_t>(kCells));
     allLone_ = m.groups() <= kMaxLoneGroups && std::all_of(lone_.begin(), lone_.end(), [](bool lone) { return lone; });
     rest_.resize(static_cast<std::size_t>(m.groups()) * 3 * blocks);
     restFrom_.assign(static_cast<std::size_t>(m.groups()), -1);
@@ -248,16 +250,25 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     const int groups = m_.groups();
     parent_ = state;
     nearLimit_ = -1;
-    std::fill(restFrom_.begin(), restFrom_.end(), -1);
     std::fill(total_.begin(), total_.end(), Block{});
     for (int g = 0; g < groups; ++g) {
         if (!small(g)) continue;
         const std::uint8_t* atoms = state + m_.groupStart[static_cast<std::size_t>(g)];
         const Block* row = &cost_[static_cast<std::size_t>(g * blocks_)];
-        if (m_.groupSize[static_cast<std::size_t>(g)] == 1 && m_.groupNeed[static_cast<std::size_t>(g)] == 1)
+        if (m_.groupSize[static_cast<std::size_t>(g)] == 1 && m_.groupNeed[static_cast<std::size_t>(g)] == 1) {
             row = column(g, 0, atoms[0]);  // a lone atom's cost is its column
-        else
-            smallGroupCosts(g, atoms, &cost_[static_cast<std::size_t>(g * blocks_)]);
+        } else {
+            // States taken one after the other are mostly siblings, which
+            // share all groups but one: a group whose atoms stand where they
+            // stood for the last state keeps its costs.
+            std::uint8_t* last = &costAtoms_[static_cast<std::size_t>(m_.groupStart[static_cast<std::size_t>(g)])];
+            const int size = m_.groupSize[static_cast<std::size_t>(g)];
+            if (!std::equal(atoms, atoms + size, last)) {
+                smallGroupCosts(g, atoms, &cost_[static_cast<std::size_t>(g * blocks_)]);
+                std::copy(atoms, atoms + size, last);
+                restFrom_[static_cast<std::size_t>(g)] = -1;  // and so do its sums for a moving atom
+            }
+        }
         row_[static_cast<std::size_t>(g)] = row;
         const Block cap = allLanes(static_cast<Cost>(kTotalCap));
         for (int b = 0; b < blocks_; ++b) total_[static_cast<std::size_t>(b)] = least(total_[static_cast<std::size_t>(b)] + row[b], cap);

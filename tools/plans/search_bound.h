@@ -119,6 +119,7 @@ private:
     bool allLone_ = false;              // every group lone, and few of them
     std::vector<std::uint8_t> rowTargets_;  // [row * placements + placement]: the target cell
     std::vector<Cost> laneScratch_;
+    std::vector<std::uint8_t> costAtoms_;  // per state position: the atoms cost_ was last filled for
     // For a group of three atoms the molecule all needs: when the atom on
     // cell restFrom_[g] moves, the least cost of the other two on the
     // targets left by each of the three ([g * 3 + target] * blocks_). Kept
