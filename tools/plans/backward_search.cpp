@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "reverse_slides.h"
+
 namespace tarvik::plans {
 
 namespace {
@@ -137,21 +139,17 @@ void BackwardSearch::run(const BackwardLimits& limits) {
             for (int j = 0; j < atoms_; ++j) {
                 const int p = cells[static_cast<std::size_t>(j)];
                 for (int dir = 0; dir < 4; ++dir) {
-                    // The atom came to rest here only if the way on is blocked;
-                    // it may have started anywhere free behind it.
-                    int beyond = stepFrom(p, dir);
-                    if (beyond >= 0 && occupied[static_cast<std::size_t>(beyond)] == 0) continue;
-                    const int back = dir ^ 1;
-                    for (int q = stepFrom(p, back); q >= 0 && occupied[static_cast<std::size_t>(q)] == 0; q = stepFrom(q, back)) {
+                    const bool room = forEachSlideOrigin(occupied, p, dir, [&](int q) {
                         auto moved = cells;
                         moved[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(q);
                         Arrangement a = canonical(moved);
                         if (insert(a, depth)) next.push_back(a);
-                        if (count_ >= limits.maxStates) {
-                            for (int k = 0; k < atoms_; ++k) occupied[cells[static_cast<std::size_t>(k)]] = 0;
-                            if (!next.empty()) layers_.push_back(std::move(next));
-                            return;
-                        }
+                        return count_ < limits.maxStates;
+                    });
+                    if (!room) {
+                        for (int k = 0; k < atoms_; ++k) occupied[cells[static_cast<std::size_t>(k)]] = 0;
+                        if (!next.empty()) layers_.push_back(std::move(next));
+                        return;
                     }
                 }
             }

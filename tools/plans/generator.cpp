@@ -2,25 +2,16 @@
 
 #include <algorithm>
 
+#include "reverse_slides.h"
+
 namespace tarvik::plans {
-
-namespace {
-
-constexpr int kDx[] = {-1, 1, 0, 0};
-constexpr int kDy[] = {0, 0, -1, 1};
-
-bool blocks(const BoardCells& board, int x, int y) {
-    return x < 0 || x > 14 || y < 0 || y > 14 || board[static_cast<std::size_t>(y * 15 + x)] != 0;
-}
-
-}  // namespace
 
 std::vector<int> reverseMoveOrigins(const BoardCells& board, int cell, int dir) {
     std::vector<int> origins;
-    int x = cell % 15, y = cell / 15;
-    if (!blocks(board, x + kDx[dir], y + kDy[dir])) return origins;
-    for (int qx = x - kDx[dir], qy = y - kDy[dir]; !blocks(board, qx, qy); qx -= kDx[dir], qy -= kDy[dir])
-        origins.push_back(qy * 15 + qx);
+    forEachSlideOrigin(board, cell, dir, [&origins](int origin) {
+        origins.push_back(origin);
+        return true;
+    });
     return origins;
 }
 

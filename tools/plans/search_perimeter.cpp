@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "reverse_slides.h"
+
 namespace tarvik::plans {
 
 GoalPerimeter::GoalPerimeter(const SearchModel& m) : m_(m), table_(m.atomCount)
@@ -43,27 +45,19 @@ void GoalPerimeter::build(std::size_t budget, std::chrono::steady_clock::time_po
             for (int slot = 0; slot < n; ++slot) {
                 const int at = state[static_cast<std::size_t>(slot)];
                 const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
-                for (int dir = 0; dir < 4; ++dir) {
-                    // The atom can have stopped here moving towards `dir`
-                    // only if the cell beyond blocks; it came from any free
-                    // cell behind it, up to the first blocker.
-                    if (occupied.slideEnd(at, dir) != at) continue;
-                    const int back = dir ^ 1;
-                    const int step = back == Left ? -1 : back == Right ? 1 : back == Up ? -15 : 15;
-                    const int last = occupied.slideEnd(at, back);
-                    for (int from = at; from != last;) {
-                        from += step;
+                for (int dir = 0; dir < 4; ++dir)
+                    forEachSlideOrigin(occupied, at, dir, [&](int from) {
                         std::copy(state.begin(), state.end(), child.begin());
                         m_.moveAtom(child.data(), slot, from);
                         const std::uint64_t childHash = hash ^ m_.key(group, at) ^ m_.key(group, from);
-                        if (table_.find(child.data(), childHash) != StateTable::kMissing) continue;
+                        if (table_.find(child.data(), childHash) != StateTable::kMissing) return true;
                         table_.add(child.data(), childHash);
                         distance_.push_back(static_cast<std::uint8_t>(distance_[index] + 1));
                         next_.push_back(self);
                         move_.push_back(static_cast<std::uint16_t>(from * 4 + dir));
                         deepest_ = distance_.back();
-                    }
-                }
+                        return true;
+                    });
             }
         }
         if (table_.size() == layerEnd) {

@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "reverse_slides.h"
 #include "search_bound.h"
 #include "search_open_list.h"
 
@@ -15,7 +16,6 @@ namespace tarvik::plans {
 namespace {
 
 constexpr int kMaxDepth = 250;
-constexpr int kStep[4] = {-1, 1, -15, 15};
 
 // Flat arrays of one entry per state number. Zeroed by the allocator, which
 // hands out fresh pages without writing them: a solve that meets few states
@@ -262,23 +262,16 @@ private:
             bool found = false;
             for (int slot = 0; slot < n && !found; ++slot) {
                 const int at = state[static_cast<std::size_t>(slot)];
-                for (int dir = 0; dir < 4 && !found; ++dir) {
-                    // It stopped here moving towards `dir` only if the cell
-                    // beyond blocks; it came from a free cell behind it.
-                    if (occupied.slideEnd(at, dir) != at) continue;
-                    const int last = occupied.slideEnd(at, dir ^ 1);
-                    for (int from = at; from != last && !found;) {
-                        from -= kStep[dir];
+                for (int dir = 0; dir < 4 && !found; ++dir)
+                    found = !forEachSlideOrigin(occupied, at, dir, [&](int from) {
                         parent = state;
                         m_.moveAtom(parent.data(), slot, from);
                         const std::uint32_t number = index_(parent.data());
-                        if (isClosed(number) && g_[number] == g) {
-                            moves.push_back({from % 15, from / 15, dir});
-                            state = parent;
-                            found = true;
-                        }
-                    }
-                }
+                        if (!isClosed(number) || g_[number] != g) return true;
+                        moves.push_back({from % 15, from / 15, dir});
+                        return false;
+                    });
+                if (found) state = parent;
             }
             if (!found) return {};  // cannot happen: every stored g came from a closed parent
         }
