@@ -29,16 +29,22 @@ Board room(int w, int h) {
     return b;
 }
 
-Puzzle moleculePuzzle(const char* notation, Board board, int ox, int oy) {
+// The molecule of `notation` with the kinds of its atoms numbered 1.., and
+// no atom on the board yet.
+Puzzle moleculeOnly(const char* notation) {
     auto layout = *layOutMolecule(*parseMolecule(notation));
     Puzzle p;
     p.molWidth = layout.width;
     p.molHeight = layout.height;
     p.molecule = layout.atoms;
-    for (std::size_t i = 0; i < layout.atoms.size(); ++i) {
-        board[static_cast<std::size_t>((oy + layout.atoms[i].row) * 15 + ox + layout.atoms[i].col)] = static_cast<std::uint8_t>(i + 1);
-        p.kinds[i + 1] = layout.atoms[i].kind;
-    }
+    for (std::size_t i = 0; i < layout.atoms.size(); ++i) p.kinds[i + 1] = layout.atoms[i].kind;
+    return p;
+}
+
+Puzzle moleculePuzzle(const char* notation, Board board, int ox, int oy) {
+    Puzzle p = moleculeOnly(notation);
+    for (std::size_t i = 0; i < p.molecule.size(); ++i)
+        board[static_cast<std::size_t>((oy + p.molecule[i].row) * 15 + ox + p.molecule[i].col)] = static_cast<std::uint8_t>(i + 1);
     p.board = board;
     return p;
 }
@@ -56,17 +62,12 @@ int breadthFirst(const Puzzle& p, std::size_t cap = 400000) {
 Puzzle randomSmallPlan(const char* notation, int obstacles, std::mt19937& rng) {
     Board board = room(5 + static_cast<int>(rng() % 3), 4 + static_cast<int>(rng() % 3));
     for (int k = 0; k < obstacles; ++k) board[static_cast<std::size_t>((2 + rng() % 3) * 15 + 2 + rng() % 4)] = 150;
-    auto layout = *layOutMolecule(*parseMolecule(notation));
-    Puzzle p;
-    p.molWidth = layout.width;
-    p.molHeight = layout.height;
-    p.molecule = layout.atoms;
-    for (std::size_t i = 0; i < layout.atoms.size(); ++i) {
+    Puzzle p = moleculeOnly(notation);
+    for (std::size_t i = 0; i < p.molecule.size(); ++i) {
         std::size_t cell;
         do cell = rng() % 225;
         while (board[cell] != 0);
         board[cell] = static_cast<std::uint8_t>(i + 1);
-        p.kinds[i + 1] = layout.atoms[i].kind;
     }
     p.board = board;
     return p;
