@@ -186,7 +186,7 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
             for (int p = 0; p < m.placementCount; ++p)
                 rowTargets_[static_cast<std::size_t>(firstRow_[static_cast<std::size_t>(g)] + r) * places + static_cast<std::size_t>(p)] = m.targets(p, g)[r];
     }
-    // No atom stands on a fixed cell, so no group's costs count as kept yet.
+    // No cell has the number kCells, so no group's costs count as kept yet.
     costAtoms_.assign(static_cast<std::size_t>(m.atomCount), static_cast<std::uint8_t>(kCells));
     allLone_ = m.groups() <= kMaxLoneGroups && std::all_of(lone_.begin(), lone_.end(), [](bool lone) { return lone; });
     rest_.resize(static_cast<std::size_t>(m.groups()) * 3 * blocks);

@@ -162,7 +162,7 @@ private:
         if (h0 == 0) return SolveStatus::Solved;
         if (h0 > kMaxDepth) return SolveStatus::Unknown;
         // g is kept plus one, so that zero means never seen.
-        setG(index_(state.data()), 1);
+        setG(index_(state.data()), 1, 0);
         std::size_t stored = 1;
         open_.push(pack(state.data(), n, 0, h0), h0, h0);
 
@@ -220,8 +220,7 @@ private:
                     if (hc >= kNoWay) continue;  // no placement can be reached any more
                     if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
                     if (seen == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
-                    if (seen == 0) arrays_.set.push_back(number);
-                    g_[number] = static_cast<std::uint8_t>(g1 + 1);
+                    setG(number, g1 + 1, seen);
                     // Nothing in the open list is below f, and a goal's
                     // parent has a bound of one, so the goal is at f.
                     if (hc == 0) {
@@ -241,9 +240,10 @@ private:
         return status;
     }
     bool isClosed(std::uint32_t number) { return (closed_[number / 64] >> (number % 64)) & 1; }
-    void setG(std::uint32_t number, int g)
+    // `seen` is the number's g as it stands, 0 when it was never set.
+    void setG(std::uint32_t number, int g, int seen)
     {
-        if (g_[number] == 0) arrays_.set.push_back(number);
+        if (seen == 0) arrays_.set.push_back(number);
         g_[number] = static_cast<std::uint8_t>(g);
     }
 
