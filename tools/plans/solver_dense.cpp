@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -199,28 +200,41 @@ private:
                 const bool alone = slotAlone[static_cast<std::size_t>(slot)];
                 const std::uint32_t others = self - index_.part(slot, from);
                 stops_.of(state.data(), n, slot, ends);
-                for (int dir = 0; dir < 4; ++dir) {
+                // Which moves lead to a state not yet reached as near. The
+                // test runs for every move without a branch, since its answer
+                // follows no pattern the processor could learn; a move that
+                // goes nowhere leads back to this closed state.
+                std::array<std::uint32_t, 4> numbers{};
+                if (alone) {
+                    for (std::size_t d = 0; d < 4; ++d) numbers[d] = others + index_.part(slot, ends[d]);
+                } else {
+                    for (std::size_t d = 0; d < 4; ++d) {
+                        child = state;
+                        m_.moveAtom(child.data(), slot, ends[d]);
+                        numbers[d] = index_(child.data());
+                    }
+                }
+                // Never seen (0), or seen only further away than g1 + 1.
+                std::array<int, 4> seen{};
+                unsigned wanted = 0;
+                for (std::size_t d = 0; d < 4; ++d) {
+                    seen[d] = g_[numbers[d]];
+                    wanted |= static_cast<unsigned>(static_cast<unsigned>(seen[d] - 1) >= static_cast<unsigned>(g1 + 1)) << d;
+                }
+                for (; wanted != 0; wanted &= wanted - 1) {
+                    const int dir = std::countr_zero(wanted);
                     const int to = ends[static_cast<std::size_t>(dir)];
-                    if (to == from) continue;
-                    std::uint32_t number = 0;
-                    if (alone) {
-                        number = others + index_.part(slot, to);
-                    } else {
-                        child = state;
-                        m_.moveAtom(child.data(), slot, to);
-                        number = index_(child.data());
-                    }
-                    const int seen = g_[number];
-                    if (seen != 0 && seen <= g1 + 1) continue;  // as near, or closed
-                    if (alone) {
-                        child = state;
+                    const std::uint32_t number = numbers[static_cast<std::size_t>(dir)];
+                    child = state;
+                    if (alone)
                         child[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(to);
-                    }
+                    else
+                        m_.moveAtom(child.data(), slot, to);
                     const int hc = direct_ ? costs_.boundOf(child.data()) : costs_.childBound(group, child.data() + groupBegin, from, to);
                     if (hc >= kNoWay) continue;  // no placement can be reached any more
                     if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
-                    if (seen == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
-                    setG(number, g1 + 1, seen);
+                    if (seen[static_cast<std::size_t>(dir)] == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
+                    setG(number, g1 + 1, seen[static_cast<std::size_t>(dir)]);
                     // Nothing in the open list is below f, and a goal's
                     // parent has a bound of one, so the goal is at f.
                     if (hc == 0) {
