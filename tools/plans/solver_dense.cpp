@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "reverse_slides.h"
@@ -110,16 +111,18 @@ public:
         }
     }
     // The stops of the atom at position `slot` of `state` (n atoms), by
-    // direction: its own cell where it cannot move that way.
-    void of(const std::uint8_t* state, int n, int slot, std::array<int, 4>& ends) const
+    // direction: its own cell where it cannot move that way. The other
+    // atoms are looked at one by one, written out like the directions.
+    template <int n>
+    void of(const std::uint8_t* state, int slot, std::array<int, 4>& ends) const
     {
         const int from = state[slot];
         const auto& wall = wall_[static_cast<std::size_t>(from)];
         ends = {wall[0], wall[1], wall[2], wall[3]};
         const int x = column_[static_cast<std::size_t>(from)], y = row_[static_cast<std::size_t>(from)];
-        for (int o = 0; o < n; ++o) {
+        const auto other = [&](int o) {
             const int c = state[o];
-            if (o == slot) continue;
+            if (o == slot) return;
             if (row_[static_cast<std::size_t>(c)] == y) {
                 if (c < from)
                     ends[Left] = std::max(ends[Left], c + 1);
@@ -131,7 +134,8 @@ public:
                 else
                     ends[Down] = std::min(ends[Down], c - 15);
             }
-        }
+        };
+        [&]<int... o>(std::integer_sequence<int, o...>) { (other(o), ...); }(std::make_integer_sequence<int, n>{});
     }
 
 private:
@@ -210,7 +214,7 @@ private:
                 const int groupBegin = slotGroupBegin[static_cast<std::size_t>(slot)];
                 const bool alone = slotAlone[static_cast<std::size_t>(slot)];
                 const std::uint32_t others = self - index_.part(slot, from);
-                stops_.of(state.data(), n, slot, ends);
+                stops_.of<n>(state.data(), slot, ends);
                 // Which moves lead to a state not yet reached as near. The
                 // test runs for every move without a branch, since its answer
                 // follows no pattern the processor could learn; a move that
