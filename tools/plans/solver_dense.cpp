@@ -229,7 +229,9 @@ private:
                         numbers[d] = index_(child.data());
                     }
                 }
-                // Never seen (0), or seen only further away than g1 + 1.
+                // Wanted: a state never reached, or reached only by a longer
+                // path. g is stored plus one, so seen - 1 is its g, and an
+                // unseen 0 wraps to the largest unsigned value.
                 std::array<int, 4> seen{};
                 unsigned wanted = 0;
                 forEachDirection([&](std::size_t d) {
