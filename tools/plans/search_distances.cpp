@@ -24,8 +24,17 @@ RunDistances::RunDistances(const std::uint8_t* fixed)
             }
         }
     }
+    for (std::size_t s = 0; s < segmentStart_.size(); ++s) {
+        const std::size_t end = s + 1 < segmentStart_.size() ? segmentStart_[s + 1] : segmentCells_.size();
+        for (std::size_t i = segmentStart_[s]; i < end; ++i) {
+            const auto& both = segmentOf_[segmentCells_[i]];
+            crossing_.push_back(both[0] == s ? both[1] : both[0]);
+        }
+    }
     level_.resize(segmentStart_.size());
-    queue_.resize(segmentStart_.size());
+    // One more than the segments: a search writes past its tail before it
+    // knows whether to keep the entry.
+    queue_.resize(segmentStart_.size() + 1);
     segmentStart_.push_back(static_cast<std::uint16_t>(segmentCells_.size()));
 }
 
@@ -46,20 +55,18 @@ void RunDistances::search(int cell) const
         level_[s] = 0;
         queue_[tail++] = s;
     }
+    // Written without branches: whether a cell or segment is new follows no
+    // pattern, and levels only rise, so the first level set is the least.
     while (head < tail) {
         const std::uint16_t s = queue_[head++];
         const auto next = static_cast<std::uint8_t>(level_[s] + 1);
         for (std::size_t i = segmentStart_[s]; i < segmentStart_[s + 1u]; ++i) {
             const std::uint8_t c = segmentCells_[i];
-            if (d[c] != kFar) continue;
-            d[c] = next;
-            // The cell's other segment: whichever of its two is not s.
-            const auto& both = segmentOf_[c];
-            const std::uint16_t other = both[0] == s ? both[1] : both[0];
-            if (level_[other] == kFar) {
-                level_[other] = next;
-                queue_[tail++] = other;
-            }
+            d[c] = std::min(d[c], next);
+            const std::uint16_t other = crossing_[i];
+            queue_[tail] = other;
+            tail += level_[other] == kFar;
+            level_[other] = std::min(level_[other], next);
         }
     }
 }

@@ -42,6 +42,7 @@ private:
     std::array<std::array<std::uint16_t, 2>, kCells> segmentOf_{};
     std::vector<std::uint16_t> segmentStart_;  // cells of segment s: segmentCells_[start[s] .. start[s + 1])
     std::vector<std::uint8_t> segmentCells_;
+    std::vector<std::uint16_t> crossing_;  // beside segmentCells_: the cell's segment of the other kind
     std::vector<std::uint8_t> fixed_;
     // Filled row by row when first asked for; const users may ask.
     mutable std::unique_ptr<std::uint8_t[]> rows_;
