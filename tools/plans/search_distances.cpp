@@ -24,18 +24,17 @@ RunDistances::RunDistances(const std::uint8_t* fixed)
             }
         }
     }
-    for (std::size_t s = 0; s < segmentStart_.size(); ++s) {
-        const std::size_t end = s + 1 < segmentStart_.size() ? segmentStart_[s + 1] : segmentCells_.size();
-        for (std::size_t i = segmentStart_[s]; i < end; ++i) {
+    const std::size_t segments = segmentStart_.size();
+    segmentStart_.push_back(static_cast<std::uint16_t>(segmentCells_.size()));
+    for (std::size_t s = 0; s < segments; ++s)
+        for (std::size_t i = segmentStart_[s]; i < segmentStart_[s + 1]; ++i) {
             const auto& both = segmentOf_[segmentCells_[i]];
             crossing_.push_back(both[0] == s ? both[1] : both[0]);
         }
-    }
-    level_.resize(segmentStart_.size());
+    level_.resize(segments);
     // One more than the segments: a search writes past its tail before it
     // knows whether to keep the entry.
-    queue_.resize(segmentStart_.size() + 1);
-    segmentStart_.push_back(static_cast<std::uint16_t>(segmentCells_.size()));
+    queue_.resize(segments + 1);
 }
 
 // A segment's level is the least distance of its cells: the start's two
