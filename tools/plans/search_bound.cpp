@@ -255,7 +255,7 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
         if (!small(g)) continue;
         const std::uint8_t* atoms = state + m_.groupStart[static_cast<std::size_t>(g)];
         const Block* row = &cost_[static_cast<std::size_t>(g * blocks_)];
-        if (m_.groupSize[static_cast<std::size_t>(g)] == 1 && m_.groupNeed[static_cast<std::size_t>(g)] == 1) {
+        if (lone_[static_cast<std::size_t>(g)]) {
             row = column(g, 0, atoms[0]);  // a lone atom's cost is its column
         } else {
             // States taken one after the other are mostly siblings, which
@@ -380,7 +380,7 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
     // that cannot be reached, so the least lane answers as it stands.
     Block best = allLanes(static_cast<Cost>(kNoWay));
     if (m_.groupNeed[static_cast<std::size_t>(group)] == 3) return childOfTriple(group, from, to);
-    if (m_.groupSize[static_cast<std::size_t>(group)] == 1 && m_.groupNeed[static_cast<std::size_t>(group)] == 1) {
+    if (lone_[static_cast<std::size_t>(group)]) {
         // The common case, one atom of its kind: its column is its cost.
         const Block* moved = column(group, 0, atoms[0]);
         for (int b = 0; b < blocks_; ++b) best = least(best, total[b] - row[b] + moved[b]);
