@@ -48,7 +48,6 @@ using Packed = std::uint64_t;
 struct DenseArrays {
     std::size_t size = 0;
     ZeroedArray<std::uint8_t> g;
-    ZeroedArray<std::uint64_t> closed;
     std::vector<std::uint32_t> set;  // the numbers whose g was set
     std::vector<std::vector<Packed>> open;  // a bucket per f and h
 
@@ -56,18 +55,13 @@ struct DenseArrays {
     {
         if (n <= size) return;
         g = {};
-        closed = {};
         size = 0;
         g = ZeroedArray<std::uint8_t>(n);
-        closed = ZeroedArray<std::uint64_t>((n + 63) / 64);
         size = n;
     }
     void wipe()
     {
-        for (std::uint32_t number : set) {
-            g[number] = 0;
-            closed[number / 64] = 0;  // its other bits are states in `set` too
-        }
+        for (std::uint32_t number : set) g[number] = 0;
         set.clear();
         for (std::vector<Packed>& bucket : open) bucket.clear();
     }
@@ -146,7 +140,7 @@ private:
 class DenseSearch {
 public:
     DenseSearch(const SearchModel& m, const DenseStateIndex& index)
-        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), stops_(m), arrays_(threadArrays), g_(arrays_.g), closed_(arrays_.closed), open_(arrays_.open)
+        : m_(m), index_(index), costs_(m), direct_(costs_.allGroupsSmall()), stops_(m), arrays_(threadArrays), g_(arrays_.g), open_(arrays_.open)
     {
         arrays_.makeRoom(index.size());
     }
@@ -201,9 +195,10 @@ private:
             const int g = static_cast<int>(entry >> 32 & 0xff), h = static_cast<int>(entry >> 40 & 0xff);
             unpack(entry, n, state.data());
             const std::uint32_t self = index_(state.data());
-            // Entries left behind when a state's g fell.
-            if (isClosed(self) || g_[self] != g + 1) continue;
-            closed_[self / 64] |= std::uint64_t{1} << (self % 64);
+            // Entries left behind when a state's g fell. No other entry
+            // has the g that stands: a state is pushed again only with a
+            // smaller g, and never once taken, since the bound is consistent.
+            if (g_[self] != g + 1) continue;
             ++result.statesExpanded;
             if (++taken % 256 == 0 && std::chrono::steady_clock::now() > deadline) return finish(SolveStatus::Unknown, stored, result);
             if (!direct_) costs_.reset(state.data(), h);
@@ -218,7 +213,7 @@ private:
                 // Which moves lead to a state not yet reached as near. The
                 // test runs for every move without a branch, since its answer
                 // follows no pattern the processor could learn; a move that
-                // goes nowhere leads back to this closed state.
+                // goes nowhere leads back to this state, whose g is final.
                 std::array<std::uint32_t, 4> numbers{};
                 if (alone) {
                     forEachDirection([&](std::size_t d) { numbers[d] = others + index_.part(slot, ends[d]); });
@@ -270,7 +265,6 @@ private:
         result.statesStored += stored;
         return status;
     }
-    bool isClosed(std::uint32_t number) { return (closed_[number / 64] >> (number % 64)) & 1; }
     // `seen` is the number's g as it stands, 0 when it was never set.
     void setG(std::uint32_t number, int g, int seen)
     {
@@ -278,9 +272,9 @@ private:
         g_[number] = static_cast<std::uint8_t>(g);
     }
 
-    // Back from the goal: a closed state one move nearer the start, whose
-    // push leads here, lies on a shortest path (closed states' g is exact,
-    // and every stored g was set from a closed parent).
+    // Back from the goal through states whose g falls by one a move: each
+    // stored g is the length of a path from the start, since it was set from
+    // a parent taken with its final g, so the walk reaches the start.
     std::vector<SolveMove> pathTo(const std::uint8_t* goal, int depth)
     {
         const int n = m_.atomCount;
@@ -298,13 +292,13 @@ private:
                         parent = state;
                         m_.moveAtom(parent.data(), slot, from);
                         const std::uint32_t number = index_(parent.data());
-                        if (!isClosed(number) || g_[number] != g) return true;
+                        if (g_[number] != g) return true;
                         moves.push_back({from % 15, from / 15, dir});
                         return false;
                     });
                 if (found) state = parent;
             }
-            if (!found) return {};  // cannot happen: every stored g came from a closed parent
+            if (!found) return {};  // cannot happen: the parent that set this g is one
         }
         std::reverse(moves.begin(), moves.end());
         return moves;
@@ -318,7 +312,6 @@ private:
     SlideStops stops_;
     DenseArrays& arrays_;
     ZeroedArray<std::uint8_t>& g_;
-    ZeroedArray<std::uint64_t>& closed_;
     OpenList<Packed> open_;
 };
 
