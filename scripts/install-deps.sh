@@ -16,8 +16,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # the sound test plays through its own sound server and records what it hears
   pulseaudio pulseaudio-utils
-  # the Debian package and the checks of the installed files
-  dpkg-dev file desktop-file-utils appstream groff-base
+  # the Debian package and the checks of the installed files, which read the manual pages with man
+  dpkg-dev file desktop-file-utils appstream groff-base man-db
 )
 if [ -f "$here/extra-packages.txt" ]; then
   while read -r p; do
