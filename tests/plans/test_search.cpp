@@ -176,7 +176,7 @@ TEST(SearchModelDistances, EqualAPlainSearchOverSingleRuns) {
 TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
     std::mt19937 rng(27);
     const char* molecules[] = {"CC(C)C", "OCC(O)CO", "C1=CC=CC=C1", "CC=O", "C#N", "O=C=O"};
-    int children = 0, spareGroups = 0, ruledOut = 0, direct = 0;
+    int children = 0, spareGroups = 0, ruledOut = 0, directionsRuledOut = 0, direct = 0;
     for (int round = 0; round < 36; ++round) {
         tarvik::PlanRecord record = roomRecord(molecules[round % 6], rng);
         Puzzle puzzle = puzzleFromRecord(record);
@@ -230,13 +230,19 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
                     ++direct;
                 }
                 EXPECT_LE(std::abs(whole - bound), 1) << "round " << round;
-                // The quick test may say yes in vain, never no in vain.
+                // The quick tests may say yes in vain, never no in vain; the
+                // one per direction lets through every move the one per move does.
                 for (int limit = bound - 1; limit <= bound + 1; ++limit) {
                     const bool may = costs.mayBoundAtMost(group, state[static_cast<std::size_t>(slot)], to, limit);
                     if (!may) {
                         EXPECT_GT(whole, limit) << "round " << round << " limit " << limit;
                     }
                     ruledOut += !may;
+                    const bool direction = costs.directionsToBoundAtMost(group, state[static_cast<std::size_t>(slot)], limit) >> dir & 1;
+                    if (may) {
+                        EXPECT_TRUE(direction) << "round " << round << " limit " << limit << " direction " << dir;
+                    }
+                    directionsRuledOut += !direction;
                 }
                 ++children;
                 if (whole < kNoWay) seen.push_back(child);
@@ -247,6 +253,7 @@ TEST(SearchBound, ChildBoundsAreExactAndMoveByAtMostOne) {
     }
     EXPECT_GT(children, 500);
     EXPECT_GT(ruledOut, 100);
+    EXPECT_GT(directionsRuledOut, 50);
     EXPECT_GT(spareGroups, 10);
     EXPECT_GT(direct, 50);
 }

@@ -192,6 +192,7 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     rest_.resize(static_cast<std::size_t>(m.groups()) * 3 * blocks);
     restFrom_.assign(static_cast<std::size_t>(m.groups()), -1);
     order_.reserve(static_cast<std::size_t>(m.placementCount));
+    nearerReady_.assign(kCells, 0);
 }
 
 void PlacementCosts::fillColumns(int group, int cell)
@@ -390,6 +391,36 @@ int PlacementCosts::childBound(int group, const std::uint8_t* atoms, int from, i
         for (int b = 0; b < blocks_; ++b) best = least(best, total[b] - row[b] + moved[b]);
     }
     return leastLane(best);
+}
+
+void PlacementCosts::fillNearerRuns(int target)
+{
+    nearerReady_[static_cast<std::size_t>(target)] = 1;
+    if (!nearerRuns_) nearerRuns_.reset(new std::uint8_t[static_cast<std::size_t>(kCells) * kCells]);
+    // Run distances are symmetric: the target's row holds every cell's distance to it.
+    const std::uint8_t* d = m_.distanceFrom(target);
+    std::uint8_t* out = &nearerRuns_[static_cast<std::size_t>(target) * kCells];
+    // Along each line, in both senses, the least distance met since the last
+    // fixed cell: a cell farther than that has a nearer cell on its run that way.
+    const auto sweep = [&](int first, int step, int direction) {
+        std::uint8_t least = kFarCells;
+        for (int i = 0; i < 15; ++i) {
+            const int cell = first + i * step;
+            if (m_.fixed[static_cast<std::size_t>(cell)]) {
+                least = kFarCells;
+                continue;
+            }
+            if (least < d[cell]) out[cell] |= static_cast<std::uint8_t>(1u << direction);
+            least = std::min(least, d[cell]);
+        }
+    };
+    std::fill(out, out + kCells, std::uint8_t{0});
+    for (int line = 0; line < 15; ++line) {
+        sweep(line * 15, 1, Left);
+        sweep(line * 15 + 14, -1, Right);
+        sweep(line, 15, Up);
+        sweep(14 * 15 + line, -15, Down);
+    }
 }
 
 void PlacementCosts::gatherNear(int limit)

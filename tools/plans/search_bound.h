@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "search_lanes.h"
@@ -75,6 +76,23 @@ public:
         }
         return false;
     }
+    // The directions (bit d for direction d) in which the atom of `group`
+    // on `from` could leave a child with a bound of at most `limit`: those
+    // whose run holds a cell nearer to a target of a placement that could
+    // fall that far. The test of mayBoundAtMost() for every stop the run
+    // could have, so it is asked once per atom instead of once per move.
+    unsigned directionsToBoundAtMost(int group, int from, int limit)
+    {
+        if (bound_ <= limit) return 0xf;
+        if (limit != nearLimit_) gatherNear(limit);
+        const int need = m_.groupNeed[static_cast<std::size_t>(group)];
+        unsigned directions = 0;
+        for (int p : near_) {
+            const std::uint8_t* t = m_.targets(p, group);
+            for (int i = 0; i < need; ++i) directions |= nearerRuns(t[i])[from];
+        }
+        return directions;
+    }
 
 private:
     // Eight placements' costs side by side. A group's cost is at most
@@ -97,6 +115,14 @@ private:
     }
     void fillColumns(int group, int cell);
     void gatherNear(int limit);
+    // Per cell, the directions whose run (up to the fixed cells) passes a
+    // cell nearer to `target`; worked out the first time it is asked for.
+    const std::uint8_t* nearerRuns(int target)
+    {
+        if (!nearerReady_[static_cast<std::size_t>(target)]) fillNearerRuns(target);
+        return &nearerRuns_[static_cast<std::size_t>(target) * kCells];
+    }
+    void fillNearerRuns(int target);
     template <int kGroups>
     int leastColumnSum(const std::uint8_t* state);
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
@@ -131,6 +157,8 @@ private:
     // gathered when first asked for this state.
     std::vector<int> near_;
     int nearLimit_ = -1;
+    std::unique_ptr<std::uint8_t[]> nearerRuns_;  // [target * kCells + cell], made when first needed
+    std::vector<std::uint8_t> nearerReady_;       // per target
     std::vector<int> order_;            // placements with a total of at most bound + 1, ascending
     int bound_ = kNoWay;
     bool largeGroups_ = false;

@@ -114,7 +114,14 @@ public:
                 const int group = m_.groupOfSlot[static_cast<std::size_t>(slot)];
                 const int groupBegin = m_.groupStart[static_cast<std::size_t>(group)];
                 const int groupEnd = groupBegin + m_.groupSize[static_cast<std::size_t>(group)];
+                // Most of the atom's moves lead away from every target that
+                // matters; those wait for a later f without being looked at.
+                const unsigned directions = deferChildren_ ? costs_.directionsToBoundAtMost(group, from, f - g1) : 0xf;
                 for (int dir = 0; dir < 4; ++dir) {
+                    if (!(directions >> dir & 1)) {
+                        if (later > f + 1 && occupied.slideEnd(from, dir) != from) later = f + 1;
+                        continue;
+                    }
                     const int to = occupied.slideEnd(from, dir);
                     if (to == from) continue;
                     // Most children wait for a later f, and the quick test
