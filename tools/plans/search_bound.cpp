@@ -427,8 +427,12 @@ void PlacementCosts::gatherNear(int limit)
 {
     nearLimit_ = limit;
     near_.clear();
-    for (int p = 0; p < m_.placementCount; ++p)
-        if (total(p) <= limit + 1) near_.push_back(p);
+    // Few placements are near; most blocks of eight hold none.
+    for (int b = 0; b < blocks_; ++b) {
+        if (leastLane(total_[static_cast<std::size_t>(b)]) > limit + 1) continue;
+        for (int p = b * kLanes; p < std::min((b + 1) * kLanes, m_.placementCount); ++p)
+            if (total(p) <= limit + 1) near_.push_back(p);
+    }
 }
 
 int PlacementCosts::childOfTriple(int group, int from, int to)
