@@ -168,7 +168,8 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     }
     const std::size_t blocks = static_cast<std::size_t>(blocks_);
     columns_.resize(static_cast<std::size_t>(rows) * kCells * blocks);
-    filled_.assign(static_cast<std::size_t>(m.groups()) * kCells, 0);
+    columnAt_.assign(static_cast<std::size_t>(m.groups()) * kCells, nullptr);
+    rowStride_ = static_cast<std::ptrdiff_t>(kCells) * blocks_;
     cost_.resize(static_cast<std::size_t>(m.groups()) * blocks);
     total_.resize(blocks);
     scratch_.resize(blocks);
@@ -195,9 +196,8 @@ PlacementCosts::PlacementCosts(const SearchModel& m)
     nearerReady_.assign(kCells, 0);
 }
 
-void PlacementCosts::fillColumns(int group, int cell)
+const PlacementCosts::Block* PlacementCosts::fillColumns(int group, int cell)
 {
-    filled_[static_cast<std::size_t>(group * kCells + cell)] = 1;
     const int first = firstRow_[static_cast<std::size_t>(group)];
     const std::uint8_t* d = m_.distanceFrom(cell);
     const std::size_t lanes = static_cast<std::size_t>(blocks_ * kLanes), places = static_cast<std::size_t>(m_.placementCount);
@@ -212,6 +212,9 @@ void PlacementCosts::fillColumns(int group, int cell)
         static_assert(sizeof(Block) == kLanes * sizeof(Cost));
         std::memcpy(static_cast<void*>(out), costs, lanes * sizeof(Cost));
     }
+    const Block* firstColumn = &columns_[(static_cast<std::size_t>(first) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
+    columnAt_[static_cast<std::size_t>(group * kCells + cell)] = firstColumn;
+    return firstColumn;
 }
 
 void PlacementCosts::smallGroupCosts(int group, const std::uint8_t* atoms, Block* out)
@@ -322,22 +325,6 @@ int PlacementCosts::reset(const std::uint8_t* state, int known)
     return bound_;
 }
 
-template <int kGroups>
-int PlacementCosts::leastColumnSum(const std::uint8_t* state)
-{
-    // kGroups is 0 when the count is left to run time.
-    const int groups = kGroups > 0 ? kGroups : m_.groups();
-    const Block* c[kMaxLoneGroups];
-    for (int g = 0; g < groups; ++g) c[g] = column(g, 0, state[g]);
-    Block best = allLanes(static_cast<Cost>(kNoWay));
-    for (int b = 0; b < blocks_; ++b) {
-        Block sum = c[0][b];
-        for (int g = 1; g < groups; ++g) sum = sum + c[g][b];
-        best = least(best, sum);
-    }
-    return std::min(leastLane(best), kNoWay);
-}
-
 int PlacementCosts::boundOf(const std::uint8_t* state)
 {
     const int groups = m_.groups();
@@ -345,10 +332,10 @@ int PlacementCosts::boundOf(const std::uint8_t* state)
         // One atom per group, each state position its own group: the bound
         // is the least column sum, which stays far below the lanes' limit.
         switch (groups) {
-        case 2: return leastColumnSum<2>(state);
-        case 3: return leastColumnSum<3>(state);
-        case 4: return leastColumnSum<4>(state);
-        default: return leastColumnSum<0>(state);
+        case 2: return loneBound<2>(state);
+        case 3: return loneBound<3>(state);
+        case 4: return loneBound<4>(state);
+        default: return loneBound<0>(state);
         }
     }
     const Block cap = allLanes(static_cast<Cost>(kTotalCap));

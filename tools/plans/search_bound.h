@@ -54,6 +54,26 @@ public:
     // a search that meets most children again needs few bounds per state.
     // Leaves the table of reset() as it is.
     int boundOf(const std::uint8_t* state);
+    // Every group is one atom the molecule needs, and there are n of them.
+    bool allLone(int n) const { return allLone_ && m_.groups() == n; }
+    // boundOf() when every group is a lone atom, n of them (0: as many as
+    // the plan has): the least sum of the atoms' columns, which stays far
+    // below the lanes' limit. Inline, since a search of few atoms asks it
+    // for most children it stores.
+    template <int n>
+    int loneBound(const std::uint8_t* state)
+    {
+        const int groups = n > 0 ? n : m_.groups();
+        const Block* c[n > 0 ? n : kMaxLoneGroups];
+        for (int g = 0; g < groups; ++g) c[g] = column(g, 0, state[g]);
+        Block best = allLanes(static_cast<Cost>(kNoWay));
+        for (int b = 0; b < blocks_; ++b) {
+            Block sum = c[0][b];
+            for (int g = 1; g < groups; ++g) sum = sum + c[g][b];
+            best = least(best, sum);
+        }
+        return std::min(leastLane(best), kNoWay);
+    }
     // False when the child after the atom of `group` on `from` moved to `to`
     // surely has a bound above `limit`: a bound falls only through a
     // placement whose cost falls, which takes the moved atom coming closer
@@ -108,12 +128,12 @@ private:
     // Distances from `cell` to target `row` of every placement.
     const Block* column(int group, int row, int cell)
     {
-        const std::size_t at = static_cast<std::size_t>(group * kCells + cell);
-        if (!filled_[at]) fillColumns(group, cell);
-        return &columns_[(static_cast<std::size_t>(firstRow_[static_cast<std::size_t>(group)] + row) * kCells + static_cast<std::size_t>(cell)) *
-                         static_cast<std::size_t>(blocks_)];
+        const Block* first = columnAt_[static_cast<std::size_t>(group * kCells + cell)];
+        if (!first) first = fillColumns(group, cell);
+        return first + static_cast<std::ptrdiff_t>(row) * rowStride_;
     }
-    void fillColumns(int group, int cell);
+    // Fills the columns of an atom of `group` on `cell`; returns the first.
+    const Block* fillColumns(int group, int cell);
     void gatherNear(int limit);
     // Per cell, the directions whose run (up to the fixed cells) passes a
     // cell nearer to `target`; worked out the first time it is asked for.
@@ -123,8 +143,6 @@ private:
         return &nearerRuns_[static_cast<std::size_t>(target) * kCells];
     }
     void fillNearerRuns(int target);
-    template <int kGroups>
-    int leastColumnSum(const std::uint8_t* state);
     void smallGroupCosts(int group, const std::uint8_t* atoms, Block* out);
     int childOfTriple(int group, int from, int to);
     int childOfLargeGroup(int group, const std::uint8_t* atoms, int from, int to) const;
@@ -134,7 +152,10 @@ private:
     int blocks_;                        // per row of placements
     std::vector<int> firstRow_;         // per group: its first target row, or -1 when large
     std::vector<Block> columns_;        // [(row * kCells + cell) * blocks_ + block]
-    std::vector<std::uint8_t> filled_;  // [group * kCells + cell]
+    // [group * kCells + cell]: the cell's column for the group's first
+    // target row, the next rows rowStride_ further on; null until filled.
+    std::vector<const Block*> columnAt_;
+    std::ptrdiff_t rowStride_ = 0;
     std::vector<Block> cost_;           // [group * blocks_ + block]
     std::vector<const Block*> row_;     // each group's costs: in cost_, or a lone atom's column
     std::vector<Block> total_;

@@ -188,6 +188,8 @@ private:
             slotGroupBegin[static_cast<std::size_t>(slot)] = m_.groupStart[static_cast<std::size_t>(group)];
             slotAlone[static_cast<std::size_t>(slot)] = m_.groupSize[static_cast<std::size_t>(group)] == 1;
         }
+        // One atom of each kind: the bound is the atoms' columns summed.
+        const bool lone = costs_.allLone(n);
         Packed entry = 0;
         int f = 0;
         std::size_t taken = 0;
@@ -242,7 +244,9 @@ private:
                         child[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(to);
                     else
                         m_.moveAtom(child.data(), slot, to);
-                    const int hc = direct_ ? costs_.boundOf(child.data()) : costs_.childBound(group, child.data() + groupBegin, from, to);
+                    const int hc = lone      ? costs_.loneBound<n>(child.data())
+                                   : direct_ ? costs_.boundOf(child.data())
+                                             : costs_.childBound(group, child.data() + groupBegin, from, to);
                     if (hc >= kNoWay) continue;  // no placement can be reached any more
                     if (g1 + hc > kMaxDepth) return finish(SolveStatus::Unknown, stored, result);
                     if (seen[static_cast<std::size_t>(dir)] == 0 && ++stored > budget) return finish(SolveStatus::Unknown, stored - 1, result);
