@@ -46,26 +46,33 @@ void RunDistances::search(int cell) const
     std::uint8_t* d = &rows_[static_cast<std::size_t>(cell) * kCells];
     std::fill(d, d + kCells, kFar);
     if (fixed_[static_cast<std::size_t>(cell)]) return;
-    std::fill(level_.begin(), level_.end(), kFar);
+    // Plain pointers: the stores through d are bytes, which may alias
+    // anything, so members read in the loop would be read again after each.
+    std::uint8_t* level = level_.data();
+    std::uint16_t* queue = queue_.data();
+    const std::uint16_t* start = segmentStart_.data();
+    const std::uint8_t* cells = segmentCells_.data();
+    const std::uint16_t* crossing = crossing_.data();
+    std::fill(level, level + level_.size(), kFar);
     std::size_t head = 0, tail = 0;
     d[cell] = 0;
     for (std::size_t axis = 0; axis < 2; ++axis) {
         const std::uint16_t s = segmentOf_[static_cast<std::size_t>(cell)][axis];
-        level_[s] = 0;
-        queue_[tail++] = s;
+        level[s] = 0;
+        queue[tail++] = s;
     }
     // Written without branches: whether a cell or segment is new follows no
     // pattern, and levels only rise, so the first level set is the least.
     while (head < tail) {
-        const std::uint16_t s = queue_[head++];
-        const auto next = static_cast<std::uint8_t>(level_[s] + 1);
-        for (std::size_t i = segmentStart_[s]; i < segmentStart_[s + 1u]; ++i) {
-            const std::uint8_t c = segmentCells_[i];
+        const std::uint16_t s = queue[head++];
+        const auto next = static_cast<std::uint8_t>(level[s] + 1);
+        for (std::size_t i = start[s], end = start[s + 1u]; i < end; ++i) {
+            const std::uint8_t c = cells[i];
             d[c] = std::min(d[c], next);
-            const std::uint16_t other = crossing_[i];
-            queue_[tail] = other;
-            tail += level_[other] == kFar;
-            level_[other] = std::min(level_[other], next);
+            const std::uint16_t other = crossing[i];
+            queue[tail] = other;
+            tail += level[other] == kFar;
+            level[other] = std::min(level[other], next);
         }
     }
 }
