@@ -170,6 +170,20 @@ protected:
 constexpr double kSilent = 0.003;
 constexpr double kAudible = 0.03;
 
+// How much later than the other cues the first may come, since it opens the sound system.
+#if defined(__SANITIZE_ADDRESS__)
+#define TARVIK_SLOW_OPENING 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TARVIK_SLOW_OPENING 1
+#endif
+#endif
+#ifdef TARVIK_SLOW_OPENING
+constexpr double kOpeningAllowance = 0.25;
+#else
+constexpr double kOpeningAllowance = 0.12;
+#endif
+
 std::string levels(const std::vector<double>& l)
 {
     std::string text;
@@ -228,8 +242,11 @@ TEST_F(HeardThroughASoundServer, EveryCueAtItsMomentAndTheSlideLoopOnlyDuringThe
     const double delay = sorted[sorted.size() / 2];
     // Every cue comes with the same delay from action to sound, give or take what
     // a sound server and two busy cores add; the actions are 0.7 s or more apart.
+    // The first also opens the sound system, which a build with the address
+    // sanitizer does several times slower (0.03 to 0.13 s later than the rest,
+    // against 0.02 to 0.03 s without it).
     for (std::size_t i = 0; i < cues.size(); ++i)
-        EXPECT_NEAR(delays[i], delay, 0.12) << "cue " << cues[i].cue << " (" << cues[i].what << ")";
+        EXPECT_NEAR(delays[i], delay, i == 0 ? kOpeningAllowance : 0.12) << "cue " << cues[i].cue << " (" << cues[i].what << ")";
 
     // The slide loop sounds while the atom slides ...
     const std::vector<double> during = heard.loudness(s.slideStart + delay + 0.05, s.slideEnd + delay - 0.02);
