@@ -201,6 +201,7 @@ const PlacementCosts::Block* PlacementCosts::fillColumns(int group, int cell)
     const int first = firstRow_[static_cast<std::size_t>(group)];
     const std::uint8_t* d = m_.distanceFrom(cell);
     const std::size_t lanes = static_cast<std::size_t>(blocks_ * kLanes), places = static_cast<std::size_t>(m_.placementCount);
+    Block* const firstColumn = &columns_[(static_cast<std::size_t>(first) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
     for (int r = 0; r < m_.groupNeed[static_cast<std::size_t>(group)]; ++r) {
         const std::uint8_t* targets = &rowTargets_[static_cast<std::size_t>(first + r) * places];
         Cost* costs = laneScratch_.data();
@@ -208,11 +209,9 @@ const PlacementCosts::Block* PlacementCosts::fillColumns(int group, int cell)
         // Lanes past the last placement cost too much to be the least.
         std::fill(costs + places, costs + lanes, static_cast<Cost>(kNoWay));
         // Both forms of a lane block are trivially copyable rows of costs.
-        Block* out = &columns_[(static_cast<std::size_t>(first + r) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
         static_assert(sizeof(Block) == kLanes * sizeof(Cost));
-        std::memcpy(static_cast<void*>(out), costs, lanes * sizeof(Cost));
+        std::memcpy(static_cast<void*>(firstColumn + r * rowStride_), costs, lanes * sizeof(Cost));
     }
-    const Block* firstColumn = &columns_[(static_cast<std::size_t>(first) * kCells + static_cast<std::size_t>(cell)) * static_cast<std::size_t>(blocks_)];
     columnAt_[static_cast<std::size_t>(group * kCells + cell)] = firstColumn;
     return firstColumn;
 }
