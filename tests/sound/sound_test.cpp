@@ -244,7 +244,7 @@ TEST_F(HeardThroughASoundServer, EveryCueAtItsMomentAndTheSlideLoopOnlyDuringThe
     // a sound server and two busy cores add; the actions are 0.7 s or more apart.
     // The first also opens the sound system, which a build with the address
     // sanitizer does several times slower (0.03 to 0.13 s later than the rest,
-    // against 0.02 to 0.03 s without it).
+    // against about 0.02 s without it).
     for (std::size_t i = 0; i < cues.size(); ++i)
         EXPECT_NEAR(delays[i], delay, i == 0 ? kOpeningAllowance : 0.12) << "cue " << cues[i].cue << " (" << cues[i].what << ")";
 
